@@ -1,0 +1,19 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace wrennet {
+
+// The fixed, ordered list of blank, comma, parenthesis and "extern " replacements
+// applied to declaration lines before they are listed or compared:
+//   tab -> blank; "  " -> " " until none is left; "extern " removed;
+//   " ," -> ","; ", " -> ","; "," -> ", "; "( " -> "("; " (" -> "("; " )" -> ")".
+// Each replacement runs over the whole text, left to right, without rescanning
+// what it has just written.
+std::string NormalisePrototype(std::string_view text);
+
+// The same into a caller-owned buffer, for hot loops that must not allocate.
+void NormalisePrototypeInto(std::string_view text, std::string& out);
+
+}  // namespace wrennet

@@ -1,0 +1,54 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "file_reader.h"
+#include "message.h"
+
+namespace wrennet {
+
+enum class LibraryKind { Assembler, Header };
+
+// A path holding ".h" or ".H" at an index greater than 2 anywhere (not only at
+// its end: a folder named lib.hx counts) is read as a C header.
+LibraryKind KindOfLibrary(std::string_view path);
+
+struct ScanResult {
+    // Function entries, sorted ascending without regard to ASCII letter case;
+    // entries that compare equal keep their file order; duplicates are kept.
+    std::vector<std::string> entries;
+    // False when the path was empty or the file could not be opened.
+    bool opened = false;
+    // The library-not-available message when the file could not be opened
+    // (none for an empty path).
+    Messages messages;
+};
+
+// Reads the library and lists the prototypes it declares. Streams the file:
+// memory is the entries plus a fixed buffer, whatever the file size.
+ScanResult ScanLibraryFile(const FileReader& files, const std::string& path);
+
+// "Library <path> source file not available.\nFix using Library Combobox."
+Message LibraryNotAvailable(std::string_view path);
+
+// Entries of one kind of file, fed piece by piece (exposed for tests, fuzzers and
+// benchmarks that work on memory). Not sorted.
+class PrototypeCollector {
+public:
+    explicit PrototypeCollector(LibraryKind kind) : kind_(kind) {}
+    void feed(std::string_view piece);
+    std::vector<std::string> take() { return std::move(entries_); }
+
+private:
+    LibraryKind kind_;
+    bool in_comment_ = false;
+    std::string scratch_;
+    std::vector<std::string> entries_;
+};
+
+// Sort as the function combo lists them.
+void SortEntries(std::vector<std::string>& entries);
+
+}  // namespace wrennet

@@ -1,0 +1,67 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "file_reader.h"
+#include "message.h"
+
+namespace wrennet {
+
+// "x.h" / "x.H" -> "x.c"; every other path (and one shorter than two
+// characters) is returned unchanged.
+std::string ToSourceName(std::string_view path);
+
+// The paths tried, in order, for a source path: as given; last character
+// replaced by "c"; that with every "/include/" (any letter case) replaced by
+// "/Src/"; the same with "/src/". Empty for an empty path.
+std::vector<std::string> SourceCandidates(std::string_view path);
+
+// Tab stops every 4 columns, counted from the start of the piece.
+std::string ExpandTabs(std::string_view line);
+void AppendExpandingTabs(std::string_view line, std::string& out);
+
+struct SourceLookup {
+    // The documentation block and definition; "-" when the prototype was not found.
+    std::string paneText;
+    bool found = false;
+    // The path in its last tried form (the one that opened, when one did).
+    std::string path;
+    // In the order the window shows them: "Could not find source ..." and/or
+    // "Could not find \n... Must match exactly.", warning icon.
+    Messages messages;
+};
+
+// Looks for the function whose entry is `prototype` in the file at `path` (or
+// its variants) and collects from the last "/**" or "/*!" block before it down
+// to the next block opener after it.
+SourceLookup FindFunctionSource(const FileReader& files, const std::string& path,
+                                const std::string& prototype);
+
+struct LibraryText {
+    std::string paneText;  // the whole file, tabs expanded; empty on failure
+    Messages messages;     // "No library to show." or "Could not find source <path>"
+};
+
+// The whole library for the source pane. An empty path means no library is
+// selected.
+LibraryText ReadWholeLibrary(const FileReader& files, const std::string& path);
+
+// Where the &Helpers button looks for the function's helper application.
+struct HelperLocation {
+    enum class Outcome {
+        Unchanged,  // the path has no folder part to look in: keep the previous helper path
+        None,       // the helper path becomes "-"
+        Found,      // `path` exists beside the source
+    };
+    Outcome outcome = Outcome::Unchanged;
+    std::string path;  // "-" for None, the full path for Found, empty for Unchanged
+};
+
+// The folder of `sourcePath` (up to its last "/", when that stands after index 4)
+// followed by `helperName`, when that file opens for reading.
+HelperLocation LocateHelper(const FileReader& files, std::string_view sourcePath,
+                            std::string_view helperName);
+
+}  // namespace wrennet

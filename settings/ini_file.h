@@ -1,0 +1,35 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace wrennet {
+
+// The settings file on disk. Every call reads the file afresh (nothing is
+// cached: another running copy may have written it). Writes are a whole-file
+// read-modify-write under an exclusive flock on "<file>.lock", through a
+// temporary file that is fsynced and renamed over the old one, so a crash
+// leaves the old or the new file and two copies never lose each other's writes.
+class IniFile {
+public:
+    explicit IniFile(std::string path);
+
+    const std::string& path() const { return path_; }
+
+    std::string readValue(std::string_view section, std::string_view key,
+                          std::string_view defaultValue, std::size_t capacity) const;
+    std::vector<std::string> readKeyNames(std::string_view section, std::size_t capacity) const;
+
+    // False when nothing could be written (refused key or value, read-only
+    // folder, full disk); the old file is then intact.
+    bool writeValue(std::string_view section, std::string_view key, std::string_view value);
+    bool deleteKey(std::string_view section, std::string_view key);
+    bool deleteSection(std::string_view section);
+
+private:
+    std::string path_;
+};
+
+}  // namespace wrennet

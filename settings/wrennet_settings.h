@@ -1,0 +1,54 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "ini_file.h"
+
+namespace wrennet {
+
+// Typed access to Wrennet.ini: the [Last] keys with their defaults and read
+// capacities, and the [Libraries] list. Every read goes to the file.
+class WrennetSettings {
+public:
+    static constexpr const char* kFileName = "Wrennet.ini";
+
+    // programFolder ends with "/"; the file is programFolder + "Wrennet.ini".
+    explicit WrennetSettings(std::string programFolder);
+
+    const std::string& programFolder() const { return programFolder_; }
+    IniFile& file() { return file_; }
+
+    bool writeAppPath();  // [Last] AppPath = the program folder
+
+    // [Last] Intro compared with "yes" without regard to case. The default
+    // differs by reader: "yes" at start (capacity 1023), "Yes" for help (1000).
+    bool introAtStart() const;
+    bool introForHelp() const;
+    // The Setup dialog presets from it with default "No" (capacity 1000).
+    bool introForSetup() const;
+    bool writeIntro(bool intro);  // "Yes" / "No"
+
+    std::string url() const;      // default: the program folder
+    bool writeUrl(std::string_view url);
+    std::string browser() const;  // default: "xdg-open"
+    bool writeBrowser(std::string_view browser);
+
+    std::string library() const;  // capacity 1000, default ""
+    bool writeLibrary(std::string_view path);
+    std::string choice() const;   // capacity 10000, default ""
+    bool writeChoice(std::string_view prototype);
+
+    std::vector<std::string> libraries() const;  // key names, capacity 10000
+    bool addLibrary(std::string_view path);      // [Libraries] path = Yes
+    bool removeLibrary(std::string_view path);
+    // Deletes [Libraries] and writes one key per path, in order.
+    bool rewriteLibraries(const std::vector<std::string>& paths);
+
+private:
+    std::string programFolder_;
+    IniFile file_;
+};
+
+}  // namespace wrennet
