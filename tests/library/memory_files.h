@@ -1,0 +1,52 @@
+#pragma once
+
+#include <algorithm>
+#include <cstring>
+#include <map>
+#include <memory>
+#include <string>
+
+#include "file_reader.h"
+
+namespace wrennet::testing {
+
+// Files served from memory. `chunk` limits how many bytes one read() delivers,
+// so tests can push the line reader across its buffer boundaries.
+class MemoryFiles final : public FileReader {
+public:
+    explicit MemoryFiles(std::size_t chunk = static_cast<std::size_t>(-1)) : chunk_(chunk) {}
+
+    void add(const std::string& path, std::string content) { files_[path] = std::move(content); }
+
+    std::unique_ptr<ByteSource> open(const std::string& path) const override {
+        ++opens_;
+        auto it = files_.find(path);
+        if (it == files_.end()) return nullptr;
+        return std::make_unique<Source>(it->second, chunk_);
+    }
+
+    int opens() const { return opens_; }
+
+private:
+    class Source final : public ByteSource {
+    public:
+        Source(const std::string& data, std::size_t chunk) : data_(data), chunk_(chunk) {}
+        std::size_t read(char* buffer, std::size_t size) override {
+            const std::size_t n = std::min({size, chunk_, data_.size() - offset_});
+            std::memcpy(buffer, data_.data() + offset_, n);
+            offset_ += n;
+            return n;
+        }
+
+    private:
+        const std::string& data_;
+        std::size_t chunk_;
+        std::size_t offset_ = 0;
+    };
+
+    std::map<std::string, std::string> files_;
+    std::size_t chunk_;
+    mutable int opens_ = 0;
+};
+
+}  // namespace wrennet::testing
