@@ -1,0 +1,149 @@
+#include "commands.h"
+
+#include <array>
+#include <optional>
+
+#include "call_text.h"
+#include "json_writer.h"
+#include "param_choices.h"
+#include "range_check.h"
+#include "scanner.h"
+#include "slot_layout.h"
+#include "source_lookup.h"
+
+namespace wrennet::cli {
+
+namespace {
+
+// Everything the window knows after the user closes the function list on
+// `prototype`: the source pane, the parameter records and the helper beside
+// the source file.
+struct FunctionChoice {
+    SourceLookup lookup;
+    FunctionDetails details;
+    std::string helperPath = "-";
+};
+
+FunctionChoice ChooseFunction(const FileReader& files, const std::string& library,
+                              const std::string& prototype) {
+    FunctionChoice choice;
+    choice.lookup = FindFunctionSource(files, ToSourceName(library), prototype);
+    choice.details =
+        ReadParamChoices(files, choice.lookup.path, prototype, choice.lookup.paneText.size());
+    // A fresh window has no helper yet, so "keep the previous one" also means "-".
+    const HelperLocation helper =
+        LocateHelper(files, choice.lookup.path, choice.details.helperName);
+    if (helper.outcome == HelperLocation::Outcome::Found) choice.helperPath = helper.path;
+    return choice;
+}
+
+void Append(Messages& to, const Messages& from) { to.insert(to.end(), from.begin(), from.end()); }
+
+int LookupStatus(const FunctionChoice& choice) { return choice.lookup.found ? 0 : 1; }
+
+const char* FieldName(SlotField field) { return field == SlotField::Combo ? "combo" : "edit"; }
+
+}  // namespace
+
+CommandOutcome ListFunctions(const FileReader& files, const std::string& library) {
+    ScanResult scan = ScanLibraryFile(files, library);
+    CommandOutcome outcome;
+    outcome.messages = std::move(scan.messages);
+    if (!scan.opened) {
+        outcome.status = 1;
+        return outcome;
+    }
+    for (const std::string& entry : scan.entries) {
+        outcome.out += entry;
+        outcome.out += '\n';
+    }
+    return outcome;
+}
+
+CommandOutcome ShowSource(const FileReader& files, const std::string& library,
+                          const std::string& prototype) {
+    SourceLookup lookup = FindFunctionSource(files, ToSourceName(library), prototype);
+    CommandOutcome outcome;
+    outcome.out = std::move(lookup.paneText);
+    outcome.messages = std::move(lookup.messages);
+    outcome.status = lookup.found ? 0 : 1;
+    return outcome;
+}
+
+CommandOutcome DescribeParams(const FileReader& files, const std::string& library,
+                              const std::string& prototype) {
+    const FunctionChoice choice = ChooseFunction(files, library, prototype);
+    const FunctionDetails& details = choice.details;
+
+    std::vector<JsonObject> slots;
+    for (int k = 0; k < details.count; ++k) {
+        const ParamChoice& slot = details.slots[static_cast<std::size_t>(k)];
+        const SlotLayout layout = LayOutSlot(slot);
+        JsonObject record;
+        record.text("name", slot.name)
+            .text("valueText", slot.valueText)
+            .text("entryText", layout.entryText)
+            .text("field", FieldName(layout.field));
+        if (layout.field == SlotField::Combo) record.texts("items", layout.items);
+        slots.push_back(std::move(record));
+    }
+
+    JsonObject json;
+    json.text("returnType", details.returnType)
+        .text("function", details.functionName)
+        .number("count", details.count)
+        .text("helper", details.helperName)
+        .text("helperPath", choice.helperPath)
+        .objects("slots", slots);
+
+    CommandOutcome outcome;
+    outcome.out = json.str() + "\n";
+    outcome.messages = choice.lookup.messages;
+    Append(outcome.messages, details.messages);
+    outcome.status = LookupStatus(choice);
+    return outcome;
+}
+
+CommandOutcome ComposeCall(const FileReader& files, const std::string& library,
+                           const std::string& prototype, const std::vector<std::string>& values) {
+    const FunctionChoice choice = ChooseFunction(files, library, prototype);
+    const FunctionDetails& details = choice.details;
+
+    CommandOutcome outcome;
+    outcome.messages = choice.lookup.messages;
+    Append(outcome.messages, details.messages);
+
+    std::array<SlotValue, kMaxSlots> panel{};
+    for (int k = 0; k < details.count; ++k) {
+        const auto index = static_cast<std::size_t>(k);
+        const ParamChoice& slot = details.slots[index];
+        const SlotLayout layout = LayOutSlot(slot);
+        const std::optional<std::string> given =
+            index < values.size() ? std::optional<std::string>(values[index]) : std::nullopt;
+
+        SlotValue& value = panel[index];
+        value.name = slot.name;
+        value.entryText = layout.entryText;
+        if (layout.field == SlotField::Edit) {
+            if (given) {
+                // The user typed into the edit and left it: the range check runs.
+                value.entryText = *given;
+                if (auto message = CheckRangeOnLeave(slot.name, slot.valueText, *given)) {
+                    outcome.messages.push_back(std::move(*message));
+                }
+            }
+        } else if (given) {
+            value.selectedItem = *given;
+        } else if (!layout.items.empty()) {
+            value.selectedItem = layout.items.front();
+        }
+    }
+
+    const CallText call = ComposeCallText(details.functionName, panel);
+    outcome.out = call.text + "\n";
+    Append(outcome.messages, call.messages);
+    outcome.status = LookupStatus(choice);
+    return outcome;
+}
+
+}  // namespace wrennet::cli

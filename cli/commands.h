@@ -1,0 +1,35 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "file_reader.h"
+#include "message.h"
+
+namespace wrennet::cli {
+
+// What one command leaves behind: the text for standard output, the messages
+// the window would have shown (in its order), and the exit status.
+struct CommandOutcome {
+    std::string out;
+    Messages messages;
+    int status = 0;
+};
+
+// The function combo's entries for the library, one per line.
+CommandOutcome ListFunctions(const FileReader& files, const std::string& library);
+
+// The source pane after the function has been chosen.
+CommandOutcome ShowSource(const FileReader& files, const std::string& library,
+                          const std::string& prototype);
+
+// The parameter panel after the function has been chosen, as one JSON record.
+CommandOutcome DescribeParams(const FileReader& files, const std::string& library,
+                              const std::string& prototype);
+
+// The call text that Copy places on the clipboard, with `values` given to the
+// slots in order as the user would give them.
+CommandOutcome ComposeCall(const FileReader& files, const std::string& library,
+                           const std::string& prototype, const std::vector<std::string>& values);
+
+}  // namespace wrennet::cli

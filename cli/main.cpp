@@ -1,0 +1,63 @@
+// wrennet-cli: the window's reading of a library, for scripts and editors.
+// Never touches Wrennet.ini: the library and the function come from the
+// command line, exactly as they would stand in the two combos.
+
+#include <cstdio>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "commands.h"
+
+namespace {
+
+constexpr std::string_view kUsage =
+    "usage: wrennet-cli list LIB\n"
+    "       wrennet-cli show LIB PROTO\n"
+    "       wrennet-cli params LIB PROTO\n"
+    "       wrennet-cli call LIB PROTO [VALUE...]\n";
+
+constexpr int kUsageStatus = 2;
+
+void Write(std::FILE* stream, std::string_view bytes) {
+    std::fwrite(bytes.data(), 1, bytes.size(), stream);
+}
+
+int Usage() {
+    Write(stderr, kUsage);
+    return kUsageStatus;
+}
+
+int Report(const wrennet::cli::CommandOutcome& outcome) {
+    Write(stdout, outcome.out);
+    std::fflush(stdout);
+    for (const wrennet::Message& message : outcome.messages) {
+        Write(stderr, message.text);
+        Write(stderr, "\n");
+    }
+    return outcome.status;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc < 2) return Usage();
+    const std::string_view command = argv[1];
+    const std::vector<std::string> args(argv + 2, argv + argc);
+    const wrennet::PosixFileReader files;
+
+    if (command == "list" && args.size() == 1) {
+        return Report(wrennet::cli::ListFunctions(files, args[0]));
+    }
+    if (command == "show" && args.size() == 2) {
+        return Report(wrennet::cli::ShowSource(files, args[0], args[1]));
+    }
+    if (command == "params" && args.size() == 2) {
+        return Report(wrennet::cli::DescribeParams(files, args[0], args[1]));
+    }
+    if (command == "call" && args.size() >= 2) {
+        const std::vector<std::string> values(args.begin() + 2, args.end());
+        return Report(wrennet::cli::ComposeCall(files, args[0], args[1], values));
+    }
+    return Usage();
+}
