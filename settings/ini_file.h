@@ -1,6 +1,8 @@
 #pragma once
 
 #include <cstddef>
+#include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -13,7 +15,7 @@ namespace wrennet {
 // temporary file that is fsynced and renamed over the old one, so a crash
 // leaves the old or the new file and two copies never lose each other's writes.
 class IniFile {
-public:
+  public:
     explicit IniFile(std::string path);
 
     const std::string& path() const { return path_; }
@@ -28,7 +30,16 @@ public:
     bool deleteKey(std::string_view section, std::string_view key);
     bool deleteSection(std::string_view section);
 
-private:
+    // One locked read-modify-write: `change` gets the current bytes (empty for
+    // a missing file) and returns the new ones, or nullopt to write nothing and
+    // fail. Unchanged bytes are not written, so a missing file stays missing.
+    using Change = std::function<std::optional<std::string>(std::string_view)>;
+    bool update(const Change& change);
+
+  private:
+    std::string currentContent() const;
+    std::string lockPath() const { return path_ + ".lock"; }
+
     std::string path_;
 };
 

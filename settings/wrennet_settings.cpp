@@ -1,1 +1,108 @@
-// placeholder
+#include "wrennet_settings.h"
+
+#include <cstddef>
+#include <utility>
+
+#include "ini_lines.h"
+#include "ini_text.h"
+
+namespace wrennet {
+namespace {
+
+constexpr std::string_view kLast = "Last";
+constexpr std::string_view kLibraries = "Libraries";
+
+// Read capacities, each including the terminator of the caller's buffer.
+constexpr std::size_t kIntroAtStartCapacity = 1023;
+constexpr std::size_t kPathCapacity = 1000;
+constexpr std::size_t kChoiceCapacity = 10000;
+constexpr std::size_t kLibraryNamesCapacity = 10000;
+
+bool MeansYes(std::string_view value) { return ini::NamesEqual(value, "yes"); }
+
+}  // namespace
+
+WrennetSettings::WrennetSettings(std::string programFolder)
+    : programFolder_(std::move(programFolder)), file_(programFolder_ + kFileName) {}
+
+bool WrennetSettings::writeAppPath() { return file_.writeValue(kLast, "AppPath", programFolder_); }
+
+// Start-up and help treat a missing Intro as yes; the Setup dialog presets no.
+bool WrennetSettings::introAtStart() const {
+    return MeansYes(file_.readValue(kLast, "Intro", "yes", kIntroAtStartCapacity));
+}
+
+bool WrennetSettings::introForHelp() const {
+    return MeansYes(file_.readValue(kLast, "Intro", "Yes", kPathCapacity));
+}
+
+bool WrennetSettings::introForSetup() const {
+    return MeansYes(file_.readValue(kLast, "Intro", "No", kPathCapacity));
+}
+
+bool WrennetSettings::writeIntro(bool intro) {
+    return file_.writeValue(kLast, "Intro", intro ? "Yes" : "No");
+}
+
+std::string WrennetSettings::url() const {
+    return file_.readValue(kLast, "Url", programFolder_, kPathCapacity);
+}
+
+bool WrennetSettings::writeUrl(std::string_view url) { return file_.writeValue(kLast, "Url", url); }
+
+std::string WrennetSettings::browser() const {
+    return file_.readValue(kLast, "Browser", "xdg-open", kPathCapacity);
+}
+
+bool WrennetSettings::writeBrowser(std::string_view browser) {
+    return file_.writeValue(kLast, "Browser", browser);
+}
+
+std::string WrennetSettings::library() const {
+    return file_.readValue(kLast, "Library", "", kPathCapacity);
+}
+
+bool WrennetSettings::writeLibrary(std::string_view path) {
+    return file_.writeValue(kLast, "Library", path);
+}
+
+std::string WrennetSettings::choice() const {
+    return file_.readValue(kLast, "Choice", "", kChoiceCapacity);
+}
+
+bool WrennetSettings::writeChoice(std::string_view prototype) {
+    return file_.writeValue(kLast, "Choice", prototype);
+}
+
+std::vector<std::string> WrennetSettings::libraries() const {
+    return file_.readKeyNames(kLibraries, kLibraryNamesCapacity);
+}
+
+bool WrennetSettings::addLibrary(std::string_view path) {
+    return file_.writeValue(kLibraries, path, "Yes");
+}
+
+bool WrennetSettings::removeLibrary(std::string_view path) {
+    return file_.deleteKey(kLibraries, path);
+}
+
+// One lock for the whole rewrite, so that another running copy never sees
+// the list half written. A path that cannot be stored is skipped, as its own
+// write would have been, and makes the result false.
+bool WrennetSettings::rewriteLibraries(const std::vector<std::string>& paths) {
+    bool allStored = true;
+    const bool written = file_.update([&](std::string_view content) {
+        std::string next = ini::DeleteSection(content, kLibraries);
+        for (const std::string& path : paths) {
+            if (auto withPath = ini::WriteValue(next, kLibraries, path, "Yes")) {
+                next = std::move(*withPath);
+            } else {
+                allStored = false;
+            }
+        }
+        return std::optional<std::string>(std::move(next));
+    });
+    return written && allStored;
+}
+
+}  // namespace wrennet

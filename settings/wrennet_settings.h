@@ -11,7 +11,7 @@ namespace wrennet {
 // Typed access to Wrennet.ini: the [Last] keys with their defaults and read
 // capacities, and the [Libraries] list. Every read goes to the file.
 class WrennetSettings {
-public:
+  public:
     static constexpr const char* kFileName = "Wrennet.ini";
 
     // programFolder ends with "/"; the file is programFolder + "Wrennet.ini".
@@ -30,14 +30,14 @@ public:
     bool introForSetup() const;
     bool writeIntro(bool intro);  // "Yes" / "No"
 
-    std::string url() const;      // default: the program folder
+    std::string url() const;  // default: the program folder
     bool writeUrl(std::string_view url);
     std::string browser() const;  // default: "xdg-open"
     bool writeBrowser(std::string_view browser);
 
     std::string library() const;  // capacity 1000, default ""
     bool writeLibrary(std::string_view path);
-    std::string choice() const;   // capacity 10000, default ""
+    std::string choice() const;  // capacity 10000, default ""
     bool writeChoice(std::string_view prototype);
 
     std::vector<std::string> libraries() const;  // key names, capacity 10000
@@ -46,7 +46,7 @@ public:
     // Deletes [Libraries] and writes one key per path, in order.
     bool rewriteLibraries(const std::vector<std::string>& paths);
 
-private:
+  private:
     std::string programFolder_;
     IniFile file_;
 };

@@ -1,0 +1,91 @@
+#include "ini_lines.h"
+
+namespace wrennet::ini {
+namespace {
+
+bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+
+std::string_view SkipLeading(std::string_view text, bool alsoVerticalTab) {
+    std::size_t i = 0;
+    while (i < text.size() && (IsBlank(text[i]) || (alsoVerticalTab && text[i] == '\v'))) ++i;
+    return text.substr(i);
+}
+
+char LowerAscii(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
+
+void Classify(std::string_view text, IniLine& line) {
+    if (std::string_view header = SkipLeading(text, false); header.starts_with('[')) {
+        header.remove_prefix(1);
+        line.kind = LineKind::Header;
+        line.name = TrimBlanks(header.substr(0, header.find(']')));
+        return;
+    }
+    const std::string_view key = SkipLeading(text, true);
+    if (key.empty()) {
+        line.kind = LineKind::Blank;
+    } else if (key.front() == ';') {
+        line.kind = LineKind::Comment;
+    } else {
+        line.kind = LineKind::Key;
+        const std::size_t equals = key.find('=');
+        line.name = TrimBlanks(key.substr(0, equals));
+        if (equals != std::string_view::npos) line.value = TrimBlanks(key.substr(equals + 1));
+    }
+}
+
+}  // namespace
+
+std::optional<IniLine> LineReader::next() {
+    if (pos_ >= content_.size()) return std::nullopt;
+    IniLine line;
+    line.begin = pos_;
+    const std::size_t newline = content_.find('\n', pos_);
+    if (newline == std::string_view::npos) {
+        line.textEnd = line.end = content_.size();
+    } else {
+        line.end = newline + 1;
+        line.textEnd = (newline > pos_ && content_[newline - 1] == '\r') ? newline - 1 : newline;
+    }
+    pos_ = line.end;
+    Classify(content_.substr(line.begin, line.textEnd - line.begin), line);
+    return line;
+}
+
+std::optional<IniSection> FindSection(std::string_view content, std::string_view name) {
+    LineReader reader(content);
+    std::optional<IniSection> section;
+    while (auto line = reader.next()) {
+        if (line->kind == LineKind::Header) {
+            if (section) break;
+            if (NamesEqual(line->name, name)) section.emplace().header = *line;
+        } else if (section) {
+            section->body.push_back(*line);
+        }
+    }
+    return section;
+}
+
+bool NamesEqual(std::string_view a, std::string_view b) {
+    if (a.size() != b.size()) return false;
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        if (LowerAscii(a[i]) != LowerAscii(b[i])) return false;
+    }
+    return true;
+}
+
+std::string_view TrimBlanks(std::string_view text) {
+    text = SkipLeading(text, false);
+    while (!text.empty() && IsBlank(text.back())) text.remove_suffix(1);
+    return text;
+}
+
+std::string_view KeyNameAsRead(std::string_view key) { return TrimBlanks(SkipLeading(key, true)); }
+
+std::string_view LineEndOf(std::string_view content) {
+    const std::size_t newline = content.find('\n');
+    return (newline != std::string_view::npos && newline > 0 && content[newline - 1] == '\r')
+               ? "\r\n"
+               : "\n";
+}
+
+}  // namespace wrennet::ini

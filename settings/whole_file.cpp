@@ -1,0 +1,107 @@
+#include "whole_file.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+
+namespace wrennet {
+namespace {
+
+// Closes the descriptor on every way out.
+class Descriptor {
+  public:
+    explicit Descriptor(int fd) : fd_(fd) {}
+    ~Descriptor() {
+        if (fd_ >= 0) ::close(fd_);
+    }
+    Descriptor(const Descriptor&) = delete;
+    Descriptor& operator=(const Descriptor&) = delete;
+
+    int get() const { return fd_; }
+    // close() reports delayed write errors, so a replacement checks it.
+    bool closeChecked() {
+        const int fd = fd_;
+        fd_ = -1;
+        return ::close(fd) == 0;
+    }
+
+  private:
+    int fd_;
+};
+
+bool WriteAll(int fd, std::string_view bytes) {
+    while (!bytes.empty()) {
+        const ssize_t written = ::write(fd, bytes.data(), bytes.size());
+        if (written < 0) {
+            if (errno == EINTR) continue;
+            return false;
+        }
+        bytes.remove_prefix(static_cast<std::size_t>(written));
+    }
+    return true;
+}
+
+std::string FolderOf(const std::string& path) {
+    const std::size_t slash = path.rfind('/');
+    if (slash == std::string::npos) return ".";
+    return slash == 0 ? "/" : path.substr(0, slash);
+}
+
+// Makes the rename itself durable; the replacement already happened, so a
+// failure here is not a failed write.
+void SyncFolder(const std::string& folder) {
+    Descriptor dir(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (dir.get() >= 0) ::fsync(dir.get());
+}
+
+}  // namespace
+
+WholeFile ReadWholeFile(const std::string& path) {
+    WholeFile file;
+    Descriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+    struct stat info {};
+    if (fd.get() < 0 || ::fstat(fd.get(), &info) != 0 || !S_ISREG(info.st_mode)) {
+        file.state = (fd.get() < 0 && errno == ENOENT) ? WholeFile::State::Missing
+                                                       : WholeFile::State::Unreadable;
+        return file;
+    }
+    file.mode = info.st_mode & 07777;
+    // The size may change under a writer that does not lock; read until the end.
+    std::string& bytes = file.bytes;
+    bytes.resize(static_cast<std::size_t>(info.st_size) + 1);
+    std::size_t filled = 0;
+    while (true) {
+        if (filled == bytes.size()) bytes.resize(bytes.size() * 2);
+        const ssize_t got = ::read(fd.get(), bytes.data() + filled, bytes.size() - filled);
+        if (got == 0) break;
+        if (got < 0) {
+            if (errno == EINTR) continue;
+            file.state = WholeFile::State::Unreadable;
+            bytes.clear();
+            return file;
+        }
+        filled += static_cast<std::size_t>(got);
+    }
+    bytes.resize(filled);
+    file.state = WholeFile::State::Read;
+    return file;
+}
+
+bool ReplaceWholeFile(const std::string& path, std::string_view bytes, mode_t mode) {
+    std::string tempPath = path + ".XXXXXX";
+    Descriptor temp(::mkostemp(tempPath.data(), O_CLOEXEC));
+    if (temp.get() < 0) return false;
+    const bool written = ::fchmod(temp.get(), mode) == 0 && WriteAll(temp.get(), bytes) &&
+                         ::fsync(temp.get()) == 0 && temp.closeChecked() &&
+                         ::rename(tempPath.c_str(), path.c_str()) == 0;
+    if (!written) {
+        ::unlink(tempPath.c_str());
+        return false;
+    }
+    SyncFolder(FolderOf(path));
+    return true;
+}
+
+}  // namespace wrennet
