@@ -16,4 +16,11 @@ std::string NormalisePrototype(std::string_view text);
 // The same into a caller-owned buffer, for hot loops that must not allocate.
 void NormalisePrototypeInto(std::string_view text, std::string& out);
 
+// The same, appended to what `out` already holds.
+void AppendNormalisedPrototype(std::string_view text, std::string& out);
+
+// Whether NormalisePrototype(text) begins with `prefix`. Most lines of a source
+// file are settled by their first byte alone; `scratch` is used only for the rest.
+bool NormalisedBeginsWith(std::string_view text, std::string_view prefix, std::string& scratch);
+
 }  // namespace wrennet

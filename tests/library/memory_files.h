@@ -13,7 +13,7 @@ namespace wrennet::testing {
 // Files served from memory. `chunk` limits how many bytes one read() delivers,
 // so tests can push the line reader across its buffer boundaries.
 class MemoryFiles final : public FileReader {
-public:
+  public:
     explicit MemoryFiles(std::size_t chunk = static_cast<std::size_t>(-1)) : chunk_(chunk) {}
 
     void add(const std::string& path, std::string content) { files_[path] = std::move(content); }
@@ -27,9 +27,9 @@ public:
 
     int opens() const { return opens_; }
 
-private:
+  private:
     class Source final : public ByteSource {
-    public:
+      public:
         Source(const std::string& data, std::size_t chunk) : data_(data), chunk_(chunk) {}
         std::size_t read(char* buffer, std::size_t size) override {
             const std::size_t n = std::min({size, chunk_, data_.size() - offset_});
@@ -38,7 +38,7 @@ private:
             return n;
         }
 
-    private:
+      private:
         const std::string& data_;
         std::size_t chunk_;
         std::size_t offset_ = 0;

@@ -1,0 +1,86 @@
+#include "line_reader.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "memory_files.h"
+
+namespace wrennet {
+namespace {
+
+// Delivers a fixed text a few bytes per read, cycling 1..7, so that pieces are
+// assembled across many refills.
+class TricklingSource final : public ByteSource {
+  public:
+    explicit TricklingSource(std::string data) : data_(std::move(data)) {}
+    std::size_t read(char* buffer, std::size_t size) override {
+        const std::size_t n = std::min({size, step_, data_.size() - offset_});
+        data_.copy(buffer, n, offset_);
+        offset_ += n;
+        step_ = step_ % 7 + 1;
+        return n;
+    }
+
+  private:
+    std::string data_;
+    std::size_t offset_ = 0;
+    std::size_t step_ = 1;
+};
+
+std::vector<std::string> AllPieces(ByteSource& source) {
+    LineReader reader(source);
+    std::vector<std::string> pieces;
+    for (std::string_view piece = reader.next(); !piece.empty(); piece = reader.next()) {
+        pieces.emplace_back(piece);
+    }
+    return pieces;
+}
+
+struct PieceCase {
+    const char* name;
+    std::string content;
+    std::vector<std::string> pieces;
+};
+
+TEST(LineReader, PiecesTable) {
+    const std::string longLine(600, 'x');
+    const std::string exact(255, 'y');
+    const PieceCase cases[] = {
+        {"600-byte line",
+         longLine + "\n",
+         {std::string(255, 'x'), std::string(255, 'x'), std::string(90, 'x') + "\n"}},
+        {"line end kept, CR ordinary", "a\r\nb\n", {"a\r\n", "b\n"}},
+        {"no final line end", "a\nlast", {"a\n", "last"}},
+        {"255 bytes then the line end alone", exact + "\nz", {exact, "\n", "z"}},
+        {"NUL cuts the text, not the piece", std::string("ab\0cd\nef\n", 9), {"ab", "ef\n"}},
+        {"NUL first ends the file", std::string("ab\n\0x\nmore\n", 11), {"ab\n"}},
+        {"empty file", "", {}},
+    };
+    for (const auto& c : cases) {
+        TricklingSource trickling(c.content);
+        EXPECT_EQ(AllPieces(trickling), c.pieces) << c.name;
+        testing::MemoryFiles files;
+        files.add("f", c.content);
+        EXPECT_EQ(AllPieces(*files.open("f")), c.pieces) << c.name << " (whole reads)";
+    }
+}
+
+// Lines straddling the 256 KiB refill boundary come back whole and in order.
+TEST(LineReader, PiecesSurviveRefills) {
+    std::string content;
+    std::vector<std::string> expected;
+    for (int i = 0; content.size() < 700 * 1024; ++i) {
+        std::string line = std::string(static_cast<std::size_t>(i % 300), 'a' + i % 26) + "\n";
+        for (std::size_t at = 0; at < line.size(); at += 255)
+            expected.push_back(line.substr(at, 255));
+        content += line;
+    }
+    testing::MemoryFiles files(100000);
+    files.add("big", content);
+    EXPECT_EQ(AllPieces(*files.open("big")), expected);
+}
+
+}  // namespace
+}  // namespace wrennet
