@@ -1,0 +1,83 @@
+#include "wrennet_settings.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "temp_folder.h"
+
+namespace wrennet {
+namespace {
+
+using testing::TempFolder;
+using Paths = std::vector<std::string>;
+
+TEST(WrennetSettingsTest, DefaultsWithoutAFile) {
+    TempFolder folder;
+    WrennetSettings settings(folder.path());
+    EXPECT_TRUE(settings.introAtStart());
+    EXPECT_TRUE(settings.introForHelp());
+    EXPECT_FALSE(settings.introForSetup());
+    EXPECT_EQ(settings.url(), folder.path());
+    EXPECT_EQ(settings.browser(), "xdg-open");
+    EXPECT_EQ(settings.library(), "");
+    EXPECT_EQ(settings.choice(), "");
+    EXPECT_TRUE(settings.libraries().empty());
+    EXPECT_TRUE(settings.rewriteLibraries({}));
+    EXPECT_FALSE(std::filesystem::exists(settings.file().path()));
+}
+
+TEST(WrennetSettingsTest, IntroIsYesWithoutRegardToCase) {
+    TempFolder folder;
+    WrennetSettings settings(folder.path());
+    for (const auto& [stored, expected] : {std::pair{"YES", true}, {"No", false}, {"y", false}}) {
+        settings.file().writeValue("Last", "Intro", stored);
+        EXPECT_EQ(settings.introAtStart(), expected) << stored;
+        EXPECT_EQ(settings.introForHelp(), expected) << stored;
+        EXPECT_EQ(settings.introForSetup(), expected) << stored;
+    }
+    settings.writeIntro(true);
+    EXPECT_EQ(settings.file().readValue("Last", "Intro", "", 10), "Yes");
+}
+
+TEST(WrennetSettingsTest, ReadsAreCutAtTheirCapacities) {
+    TempFolder folder;
+    WrennetSettings settings(folder.path());
+    const std::string longText(20000, 'x');
+    settings.writeUrl(longText);
+    settings.writeBrowser(longText);
+    settings.writeLibrary(longText);
+    settings.writeChoice(longText);
+    EXPECT_EQ(settings.url().size(), 999u);
+    EXPECT_EQ(settings.browser().size(), 999u);
+    EXPECT_EQ(settings.library().size(), 999u);
+    EXPECT_EQ(settings.choice().size(), 9999u);
+    // 99 names of 100 bytes with terminators take 9900 bytes; the 100th is cut.
+    Paths paths;
+    for (int i = 100; i < 201; ++i) paths.push_back("/" + std::string(95, 'a') + std::to_string(i));
+    ASSERT_TRUE(settings.rewriteLibraries(paths));
+    const Paths listed = settings.libraries();
+    ASSERT_EQ(listed.size(), 100u);
+    EXPECT_EQ(listed.back(), paths[99].substr(0, 98));
+}
+
+TEST(WrennetSettingsTest, LibraryList) {
+    TempFolder folder;
+    WrennetSettings settings(folder.path());
+    ASSERT_TRUE(settings.writeAppPath());
+    settings.addLibrary("/a/b.h");
+    settings.addLibrary("/a/B.h");  // the same key as far as the file is concerned
+    settings.addLibrary("/c.s79");
+    EXPECT_EQ(settings.libraries(), (Paths{"/a/b.h", "/c.s79"}));
+    settings.removeLibrary("/A/B.H");
+    EXPECT_EQ(settings.libraries(), (Paths{"/c.s79"}));
+
+    EXPECT_FALSE(settings.rewriteLibraries({"/z", "bad=path", "/y"}));
+    EXPECT_EQ(TempFolder::read(settings.file().path()),
+              "[Last]\nAppPath=" + folder.path() + "\n[Libraries]\n/z=Yes\n/y=Yes\n");
+}
+
+}  // namespace
+}  // namespace wrennet
