@@ -1,0 +1,3 @@
+show
+portlib.s79
+int  PortWrite(int  port,	int value)

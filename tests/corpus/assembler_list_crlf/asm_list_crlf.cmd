@@ -1,0 +1,2 @@
+list
+portlib.s79

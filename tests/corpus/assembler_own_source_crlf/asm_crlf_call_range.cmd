@@ -1,0 +1,5 @@
+call
+asm/port.s79
+int PortWrite(int port, int value)
+1
+0x100

@@ -1,0 +1,2 @@
+list
+asm/port.s79

@@ -1,0 +1,3 @@
+show
+asm/port.s79
+int PortWrite(int port, int value)

@@ -1,0 +1,3 @@
+show
+asm/port.s79
+void PortReset(void)

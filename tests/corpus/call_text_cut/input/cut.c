@@ -1,0 +1,3 @@
+int F(int aa, int bb)
+{
+}

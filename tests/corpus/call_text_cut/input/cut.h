@@ -1,0 +1,1 @@
+int F(int aa, int bb);

@@ -1,0 +1,3 @@
+call
+combo.h
+int Pick(int mode, int speed)

@@ -1,0 +1,5 @@
+call
+combo.h
+int Pick(int mode, int speed)
+TURBO
+9

@@ -1,0 +1,3 @@
+params
+combo.h
+int Pick(int mode, int speed)

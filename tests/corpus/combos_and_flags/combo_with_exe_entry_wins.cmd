@@ -1,0 +1,4 @@
+call
+combo.h
+int Tool(int how)
+skip

@@ -1,0 +1,4 @@
+call
+combo.h
+int Open(int flags, int mode, int extra)
+RD|WR

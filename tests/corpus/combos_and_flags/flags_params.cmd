@@ -1,0 +1,3 @@
+params
+combo.h
+int Open(int flags, int mode, int extra)

@@ -1,0 +1,3 @@
+int Pick(int mode, int speed);
+int Tool(int how);
+int Open(int flags, int mode, int extra);

@@ -1,0 +1,2 @@
+list
+port.h

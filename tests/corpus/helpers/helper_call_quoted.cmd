@@ -1,0 +1,3 @@
+call
+helpers/tools.h
+int Colour(int colour)

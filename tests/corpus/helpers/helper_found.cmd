@@ -1,0 +1,3 @@
+params
+helpers/tools.h
+int Colour(int colour)

@@ -1,0 +1,3 @@
+params
+ab/x.h
+int Colour(int colour)

@@ -1,0 +1,1 @@
+int Colour(int colour);

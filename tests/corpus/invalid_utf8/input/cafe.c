@@ -1,0 +1,7 @@
+/**
+ * @param mode :{café,naïve}
+ * @param quote :{“x”|€}
+ */
+int Cafe(int mode, int quote)
+{
+}

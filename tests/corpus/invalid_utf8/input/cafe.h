@@ -1,0 +1,1 @@
+int Cafe(int mode, int quote);

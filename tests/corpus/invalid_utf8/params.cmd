@@ -1,0 +1,3 @@
+params
+cafe.h
+int Cafe(int mode, int quote)

@@ -1,0 +1,2 @@
+; C Function prototype: int AsmOnly(int a)
+int HeaderOnly(int a);

@@ -1,0 +1,2 @@
+list
+lib.hx/funcs.s79

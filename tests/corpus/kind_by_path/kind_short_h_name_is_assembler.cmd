@@ -1,0 +1,2 @@
+list
+ab.h

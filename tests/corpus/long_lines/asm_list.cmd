@@ -1,0 +1,2 @@
+list
+long.s79

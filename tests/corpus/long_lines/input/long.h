@@ -1,0 +1,2 @@
+int LongName(int a,                                                                                                                                                                                                                                            bcd(int x);
+int Hidden(int a);

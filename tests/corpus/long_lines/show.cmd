@@ -1,0 +1,3 @@
+show
+long.h
+int Hidden(int a)

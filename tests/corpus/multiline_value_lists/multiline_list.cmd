@@ -1,0 +1,3 @@
+params
+multi.h
+int Multi(int m, int n)

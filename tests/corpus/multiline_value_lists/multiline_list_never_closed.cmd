@@ -1,0 +1,3 @@
+params
+multi.h
+int Open2(int m)

@@ -1,0 +1,3 @@
+params
+multi.h
+int Star(int m, int n)

@@ -1,0 +1,2 @@
+int Plain(int x);
+int Indented(int y);

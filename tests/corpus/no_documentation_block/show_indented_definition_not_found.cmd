@@ -1,0 +1,3 @@
+show
+nodoc.h
+int Indented(int y)

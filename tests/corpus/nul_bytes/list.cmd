@@ -1,0 +1,2 @@
+list
+nul.h

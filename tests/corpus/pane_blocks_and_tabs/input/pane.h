@@ -1,0 +1,3 @@
+int First(int a);
+int Second(int b);
+int Third(void);

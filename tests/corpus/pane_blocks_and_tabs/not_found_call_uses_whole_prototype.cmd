@@ -1,0 +1,4 @@
+call
+pane.h
+int Nope(int a)
+5

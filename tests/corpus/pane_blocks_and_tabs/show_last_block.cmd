@@ -1,0 +1,3 @@
+show
+pane.h
+int Third(void)

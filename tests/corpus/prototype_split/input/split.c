@@ -1,0 +1,18 @@
+/** get */
+char *get(char *buf, int len)
+{
+}
+/** Ptr */
+int Ptr(void * p)
+{
+}
+/** Short */
+int Short(T a, int b)
+{
+}
+/** Five
+@param c3 :{X,Y}
+*/
+int Five(int a1, int b2, int c3, int d4, int e5)
+{
+}

@@ -1,0 +1,3 @@
+params
+split.h
+char *get(char *buf, int len)

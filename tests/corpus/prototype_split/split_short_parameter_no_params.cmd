@@ -1,0 +1,5 @@
+call
+split.h
+int Short(T a, int b)
+1
+2

@@ -1,0 +1,3 @@
+params
+split.h
+int Ptr(void * p)

@@ -1,0 +1,16 @@
+/**
+ * @param a :{0-255}
+ * @param b :{0x10-0x20}
+ * @param c :{1-3-5}
+ * @param d :{-5-5}
+ */
+int Ranges(int a, int b, int c, int d)
+{
+}
+/**
+ * @param big :{0-2147483647}
+ * @param small :{0-2147483647}
+ */
+int Big(int big, int small)
+{
+}

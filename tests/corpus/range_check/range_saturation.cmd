@@ -1,0 +1,5 @@
+call
+range.h
+int Big(int big, int small)
+99999999999
+-99999999999

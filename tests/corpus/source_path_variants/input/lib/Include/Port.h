@@ -1,0 +1,1 @@
+extern int PortRead(int port , int mode);

@@ -1,0 +1,1 @@
+int Gone(int a);

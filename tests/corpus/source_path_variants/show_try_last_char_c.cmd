@@ -1,0 +1,3 @@
+show
+code.s79
+int Alt(int a)

@@ -1,0 +1,2 @@
+list
+lib/Include/Port.h

@@ -1,0 +1,3 @@
+params
+nosrc/missing.h
+int Gone(int a)

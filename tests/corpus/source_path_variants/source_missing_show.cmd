@@ -1,0 +1,3 @@
+show
+nosrc/missing.h
+int Gone(int a)

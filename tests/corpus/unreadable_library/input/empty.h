@@ -1,0 +1,2 @@
+/* nothing */
+#define A 1

@@ -1,0 +1,2 @@
+list
+missing.s79

@@ -1,0 +1,2 @@
+lists
+x.h

@@ -1,0 +1,1 @@
+int SetMode(int mode, unsigned flags, int level, char * name);

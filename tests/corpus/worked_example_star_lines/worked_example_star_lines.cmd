@@ -1,0 +1,3 @@
+params
+setmode.h
+int SetMode(int mode, unsigned flags, int level, char * name)
