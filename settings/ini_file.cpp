@@ -30,6 +30,7 @@ std::vector<std::string> IniFile::readKeyNames(std::string_view section,
 bool IniFile::update(const Change& change) {
     const FileLock lock(lockPath(), FileLock::Mode::Exclusive);
     if (!lock.held()) return false;
+    RemoveLeftoverTemporaries(path_);
     const WholeFile current = ReadWholeFile(path_);
     if (current.state == WholeFile::State::Unreadable) return false;
     const std::optional<std::string> next = change(current.bytes);

@@ -4,7 +4,10 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <cctype>
 #include <cerrno>
+#include <filesystem>
 
 namespace wrennet {
 namespace {
@@ -89,8 +92,10 @@ WholeFile ReadWholeFile(const std::string& path) {
     return file;
 }
 
+constexpr std::string_view kTemporarySuffix = ".XXXXXX";
+
 bool ReplaceWholeFile(const std::string& path, std::string_view bytes, mode_t mode) {
-    std::string tempPath = path + ".XXXXXX";
+    std::string tempPath = path + std::string(kTemporarySuffix);
     Descriptor temp(::mkostemp(tempPath.data(), O_CLOEXEC));
     if (temp.get() < 0) return false;
     const bool written = ::fchmod(temp.get(), mode) == 0 && WriteAll(temp.get(), bytes) &&
@@ -102,6 +107,23 @@ bool ReplaceWholeFile(const std::string& path, std::string_view bytes, mode_t mo
     }
     SyncFolder(FolderOf(path));
     return true;
+}
+
+void RemoveLeftoverTemporaries(const std::string& path) {
+    namespace fs = std::filesystem;
+    const std::string prefix = fs::path(path).filename().string() + ".";
+    const std::size_t length = prefix.size() + kTemporarySuffix.size() - 1;
+    std::error_code error;
+    for (fs::directory_iterator entry(FolderOf(path), error), end; !error && entry != end;
+         entry.increment(error)) {
+        const std::string name = entry->path().filename().string();
+        const bool isTemporary =
+            name.size() == length && name.starts_with(prefix) &&
+            std::all_of(name.begin() + static_cast<std::ptrdiff_t>(prefix.size()), name.end(),
+                        [](unsigned char c) { return std::isalnum(c) != 0; });
+        std::error_code ignored;
+        if (isTemporary && entry->is_regular_file(ignored)) fs::remove(entry->path(), ignored);
+    }
 }
 
 }  // namespace wrennet

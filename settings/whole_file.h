@@ -26,4 +26,9 @@ WholeFile ReadWholeFile(const std::string& path);
 // the old file untouched, when any step fails (read-only folder, full disk).
 bool ReplaceWholeFile(const std::string& path, std::string_view bytes, mode_t mode);
 
+// Removes the temporary files that ReplaceWholeFile leaves when its process
+// dies mid-write. Call only while holding the writers' lock: then no live
+// writer can own one of them.
+void RemoveLeftoverTemporaries(const std::string& path);
+
 }  // namespace wrennet

@@ -132,6 +132,10 @@ TEST(IniFileTest, KilledWriterLeavesOldOrNewFile) {
     // Both outcomes occur, so the kills did land while the writer was busy.
     EXPECT_GT(newSeen, 0);
     EXPECT_LT(newSeen, 60);
+    // The temporary files of killed writers are gone after the next write.
+    file.writeValue("Last", "Choice", "done");
+    const std::filesystem::directory_iterator entries(folder.path());
+    EXPECT_EQ(std::distance(entries, {}), 2);  // the file and its lock
 }
 
 }  // namespace
