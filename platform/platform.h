@@ -1,0 +1,58 @@
+#pragma once
+
+#include <chrono>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "message.h"
+
+class QWidget;
+
+namespace wrennet {
+
+enum class MessageButtons { Ok, YesNo };
+enum class MessageAnswer { Ok, Yes, No };
+
+struct FileFilter {
+    std::string description;  // shown as given, leading blank included
+    std::string pattern;      // "*.h"
+};
+
+// Everything the program's file-open dialog needs to know for one use. Paths
+// are the bytes the core works with; the platform decodes them for display.
+struct FileDialogRequest {
+    std::string title;
+    std::vector<FileFilter> filters;  // the first one is active when the dialog opens
+    std::string startFolder;
+    std::string startFileName;
+    std::string fileNameLabel = "&Library";
+    std::string acceptLabel = "&Select";
+};
+
+// What the window needs of the desktop. The window gets one by constructor and
+// never calls toolkit statics for these itself, so tests can record every
+// message and script every answer.
+class Platform {
+  public:
+    virtual ~Platform() = default;
+
+    virtual MessageAnswer showMessage(QWidget* parent, const std::string& text, MessageIcon icon,
+                                      MessageButtons buttons) = 0;
+    virtual void setClipboardText(const std::string& text) = 0;
+    // Started without a shell and never waited for; the outcome is not looked at.
+    virtual void startDetached(const std::string& program, const std::string& argument) = 0;
+    // Opens a file with the desktop's default application for it.
+    virtual void openDocument(const std::string& path) = 0;
+    // Runs a command through /bin/sh and returns what std::system returns.
+    virtual int runHelperCommand(const std::string& command) = 0;
+    // The chosen full path, or nothing when the user cancels.
+    virtual std::optional<std::string> chooseFile(QWidget* parent,
+                                                  const FileDialogRequest& request) = 0;
+    // A regular file that can be opened for reading; a folder or a FIFO is not.
+    virtual bool fileExists(const std::string& path) const = 0;
+    virtual std::string executablePath() const = 0;
+    virtual std::chrono::system_clock::time_point currentTime() const = 0;
+};
+
+}  // namespace wrennet

@@ -1,0 +1,14 @@
+#include "click_label.h"
+
+#include <QMouseEvent>
+
+namespace wrennet {
+
+void ClickLabel::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) {
+        Q_EMIT clicked();
+    }
+    QLabel::mouseReleaseEvent(event);
+}
+
+}  // namespace wrennet

@@ -1,0 +1,145 @@
+#include "library_list.h"
+
+#include <QCollator>
+#include <QComboBox>
+#include <QVariant>
+
+#include "platform.h"
+#include "shown_text.h"
+#include "wrennet_settings.h"
+
+namespace wrennet {
+namespace {
+
+constexpr int kPathRole = Qt::UserRole;
+constexpr std::size_t kDialogPathLimit = 260;
+constexpr const char* kDefaultLibraryName = "LibZet4410.s79";
+
+bool EqualIgnoringAsciiCase(std::string_view a, std::string_view b) {
+    if (a.size() != b.size()) return false;
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        auto lower = [](char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c + 32) : c; };
+        if (lower(a[i]) != lower(b[i])) return false;
+    }
+    return true;
+}
+
+// Where the dialog opens: the folder of an absolute start path (up to its last
+// "/"); a bare name is used whole.
+std::string StartFolder(const std::string& startPath) {
+    if (startPath.empty() || startPath.front() != '/') return startPath;
+    return startPath.substr(0, startPath.rfind('/') + 1);
+}
+
+}  // namespace
+
+LibraryList::LibraryList(QComboBox& combo, WrennetSettings& settings, Platform& platform,
+                         QWidget& messageParent)
+    : combo_(combo), settings_(settings), platform_(platform), messageParent_(messageParent) {}
+
+int LibraryList::load() {
+    combo_.clear();
+    for (const std::string& name : settings_.libraries()) {
+        if (platform_.fileExists(name)) {
+            insertSorted(name);
+        } else {
+            platform_.showMessage(&messageParent_,
+                                  "Library " + name + " not available.\nWill be removed from list.",
+                                  MessageIcon::Stop, MessageButtons::Ok);
+        }
+    }
+    std::vector<std::string> kept;
+    for (int i = 0; i < count(); ++i) kept.push_back(entry(i));
+    settings_.rewriteLibraries(kept);
+
+    const std::string remembered = settings_.library();
+    int found = -1;
+    for (int i = 0; i < count() && found < 0; ++i) {
+        if (EqualIgnoringAsciiCase(entry(i), remembered)) found = i;
+    }
+    if (found < 0 && count() > 0) {
+        found = 0;
+        settings_.writeLibrary(entry(0));
+    }
+    combo_.setCurrentIndex(found);
+    return found + 1;
+}
+
+std::optional<std::string> LibraryList::selected() const {
+    const int index = combo_.currentIndex();
+    if (index < 0) return std::nullopt;
+    return entry(index);
+}
+
+int LibraryList::count() const { return combo_.count(); }
+
+std::string LibraryList::entry(int index) const {
+    return combo_.itemData(index, kPathRole).toByteArray().toStdString();
+}
+
+std::optional<std::string> LibraryList::browse() {
+    std::string startPath = selected().value_or(std::string());
+    if (startPath.empty()) startPath = settings_.library();
+    if (startPath.empty()) startPath = settings_.programFolder() + kDefaultLibraryName;
+
+    FileDialogRequest request;
+    request.title = "Select Library Source";
+    request.filters = {{" Header(*.h)", "*.h"}, {" Library(*.s)", "*.s"}, {" All(*.*)", "*.*"}};
+    if (startPath.size() >= kDialogPathLimit) {
+        platform_.showMessage(&messageParent_, "Drive:\\Path\\File too long!", MessageIcon::Warning,
+                              MessageButtons::Ok);
+    } else {
+        request.startFileName = startPath;
+    }
+    request.startFolder = StartFolder(startPath);
+    return platform_.chooseFile(&messageParent_, request);
+}
+
+void LibraryList::addAndSelect(const std::string& path) {
+    combo_.setCurrentIndex(insertSorted(path));
+    settings_.addLibrary(path);
+    settings_.writeLibrary(path);
+}
+
+std::optional<std::string> LibraryList::unlistSelected() {
+    const int index = combo_.currentIndex();
+    if (index < 0) return std::nullopt;
+    const std::string path = entry(index);
+    const MessageAnswer answer =
+        platform_.showMessage(&messageParent_, "Do you wish to remove access to\n" + path + " ?",
+                              MessageIcon::Question, MessageButtons::YesNo);
+    if (answer != MessageAnswer::Yes) return std::nullopt;
+    settings_.removeLibrary(path);
+    combo_.removeItem(index);
+    if (count() == 0) return std::nullopt;
+    combo_.setCurrentIndex(0);
+    settings_.writeLibrary(entry(0));
+    return entry(0);
+}
+
+std::optional<std::string> LibraryList::chooseSelected() {
+    std::optional<std::string> path = selected();
+    if (!path) return std::nullopt;
+    settings_.addLibrary(*path);
+    settings_.writeLibrary(*path);
+    return path;
+}
+
+int LibraryList::insertSorted(const std::string& path) {
+    // Sorted without regard to letter case, as the user's locale orders text;
+    // a path equal to existing ones goes after them.
+    QCollator collator;
+    collator.setCaseSensitivity(Qt::CaseInsensitive);
+    const QString shown = ToShownText(path);
+    int position = count();
+    for (int i = 0; i < count(); ++i) {
+        if (collator.compare(shown, combo_.itemText(i)) < 0) {
+            position = i;
+            break;
+        }
+    }
+    combo_.insertItem(position, shown, QByteArray::fromStdString(path));
+    return position;
+}
+
+}  // namespace wrennet

@@ -1,0 +1,152 @@
+#include "main_window_controls.h"
+
+#include <QComboBox>
+#include <QDialog>
+#include <QHash>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+#include "click_label.h"
+#include "control_table.h"
+#include "function_list_model.h"
+#include "mnemonic_group_box.h"
+#include "popup_combo_box.h"
+
+namespace wrennet {
+namespace {
+
+QWidget* CreateControl(const ControlSpec& spec, QDialog& window, const DialogUnits& units,
+                       const QFont& fixedFont) {
+    const QString text = QString::fromUtf8(spec.text);
+    QRect rect = units.toPixels(spec.rect);
+    QWidget* widget = nullptr;
+    switch (spec.kind) {
+        case ControlKind::GroupBox:
+            widget = new MnemonicGroupBox(text, &window);
+            break;
+        case ControlKind::Label:
+        case ControlKind::ClickLabel: {
+            QLabel* label = spec.kind == ControlKind::ClickLabel ? new ClickLabel(text, &window)
+                                                                 : new QLabel(text, &window);
+            label->setAlignment(spec.alignment);
+            widget = label;
+            break;
+        }
+        case ControlKind::PushButton: {
+            auto* button = new QPushButton(text, &window);
+            button->setAutoDefault(false);
+            widget = button;
+            break;
+        }
+        case ControlKind::LibraryCombo:
+        case ControlKind::FunctionCombo: {
+            auto* combo = new PopupComboBox(&window);
+            combo->setFont(fixedFont);
+            // The layout's height includes the dropped list; the closed combo
+            // is as high as its font needs.
+            rect.setHeight(combo->sizeHint().height());
+            widget = combo;
+            break;
+        }
+        case ControlKind::SourcePane: {
+            auto* pane = new QPlainTextEdit(&window);
+            pane->setReadOnly(true);
+            pane->setLineWrapMode(QPlainTextEdit::NoWrap);
+            pane->setFont(fixedFont);
+            pane->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+            pane->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+            pane->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+            widget = pane;
+            break;
+        }
+        case ControlKind::ValueCombo: {
+            auto* combo = new QComboBox(&window);
+            combo->setEditable(true);
+            combo->setInsertPolicy(QComboBox::NoInsert);
+            rect.setHeight(combo->sizeHint().height());
+            widget = combo;
+            break;
+        }
+        case ControlKind::ValueEdit: {
+            auto* edit = new QLineEdit(&window);
+            edit->setReadOnly(true);
+            widget = edit;
+            break;
+        }
+        case ControlKind::ChoiceList: {
+            auto* list = new QListWidget(&window);
+            list->setSelectionMode(QAbstractItemView::ExtendedSelection);
+            list->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+            widget = list;
+            break;
+        }
+    }
+    widget->setObjectName(QString::fromUtf8(spec.name));
+    widget->setGeometry(rect);
+    widget->setEnabled(spec.enabled);
+    if (spec.tooltip != nullptr) widget->setToolTip(QString::fromUtf8(spec.tooltip));
+    widget->setVisible(spec.visible);
+    return widget;
+}
+
+template <typename T>
+T* Find(const QHash<QString, QWidget*>& byName, const char* name) {
+    return qobject_cast<T*>(byName.value(QString::fromUtf8(name)));
+}
+
+}  // namespace
+
+MainWindowControls BuildMainWindowControls(QDialog& window, const DialogUnits& units,
+                                           const QFont& fixedFont) {
+    QHash<QString, QWidget*> byName;
+    for (const ControlSpec& spec : MainWindowControlTable()) {
+        QWidget* widget = CreateControl(spec, window, units, fixedFont);
+        byName.insert(widget->objectName(), widget);
+        // Frames stay behind the controls they surround.
+        if (spec.kind == ControlKind::GroupBox) widget->lower();
+    }
+
+    MainWindowControls c;
+    c.libraryCombo = Find<PopupComboBox>(byName, "1005");
+    c.functionCombo = Find<PopupComboBox>(byName, "1000");
+    c.sourcePane = Find<QPlainTextEdit>(byName, "1014");
+    c.showButton = Find<QPushButton>(byName, "1061");
+    c.unlistButton = Find<QPushButton>(byName, "1006");
+    c.addButton = Find<QPushButton>(byName, "1007");
+    c.copyButton = Find<QPushButton>(byName, "3");
+    c.exitButton = Find<QPushButton>(byName, "1");
+    c.helpButton = Find<QPushButton>(byName, "1004");
+    c.setupButton = Find<QPushButton>(byName, "1003");
+    c.helpersButton = Find<QPushButton>(byName, "4");
+    c.wrennetButton = Find<QPushButton>(byName, "1180");
+    c.parameterGroup = Find<MnemonicGroupBox>(byName, "1056");
+    c.typeLabel = Find<QLabel>(byName, "1051");
+    c.functionLabel = Find<ClickLabel>(byName, "1050");
+    const char* nameLabels[] = {"1045", "1046", "1047", "1048"};
+    const char* valueCombos[] = {"1037", "1038", "1039", "1040"};
+    const char* valueEdits[] = {"1041", "1042", "1043", "1044"};
+    const char* choiceLists[] = {"1054", "1053", "1049", "1052"};
+    for (std::size_t k = 0; k < 4; ++k) {
+        c.nameLabels[k] = Find<ClickLabel>(byName, nameLabels[k]);
+        c.valueCombos[k] = Find<QComboBox>(byName, valueCombos[k]);
+        c.valueEdits[k] = Find<QLineEdit>(byName, valueEdits[k]);
+        c.choiceLists[k] = Find<QListWidget>(byName, choiceLists[k]);
+    }
+
+    c.functionModel = new FunctionListModel(c.functionCombo);
+    c.functionCombo->setModel(c.functionModel);
+    c.libraryCombo->setEditable(true);
+    c.libraryCombo->setInsertPolicy(QComboBox::NoInsert);
+    c.libraryCombo->lineEdit()->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    c.copyButton->setDefault(true);
+
+    Find<QLabel>(byName, "functionLabel")->setBuddy(c.functionCombo);
+    Find<QLabel>(byName, "sourceLabel")->setBuddy(c.sourcePane);
+    Find<MnemonicGroupBox>(byName, "libraryGroup")->setBuddy(c.libraryCombo);
+    return c;
+}
+
+}  // namespace wrennet

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <cstddef>
+#include <string_view>
+
+class QPlainTextEdit;
+
+namespace wrennet {
+
+// The line of the pane that holds byte `position` of the pane text: the number
+// of "\n" before it. The pane shows one line per "\n", so this is also the
+// pane's own line number.
+int LineOfPosition(std::string_view paneText, std::size_t position);
+
+// Scrolls the source pane so that a place in its text becomes the first
+// visible line, as far as the text allows. Neither the caret nor the
+// selection moves.
+class PaneNavigator {
+  public:
+    explicit PaneNavigator(QPlainTextEdit& pane) : pane_(pane) {}
+
+    // The place of "@param <name>"; the caret's line when it is not there.
+    void goToParameter(std::string_view paneText, std::string_view parameterName);
+    // The definition after the documentation block of "<type> <name>".
+    void goToDeclaration(std::string_view paneText, std::string_view returnType,
+                         std::string_view functionName);
+    // kNoPosition scrolls to the caret's line.
+    void scrollToPosition(std::string_view paneText, std::size_t position);
+
+    int firstVisibleLine() const;
+
+  private:
+    QPlainTextEdit& pane_;
+};
+
+}  // namespace wrennet

@@ -1,0 +1,40 @@
+#include "popup_combo_box.h"
+
+#include <QAbstractItemView>
+#include <QListView>
+#include <QMetaObject>
+
+namespace wrennet {
+
+PopupComboBox::PopupComboBox(QWidget* parent) : QComboBox(parent) {
+    // Long lists must not be measured item by item: the combo's size comes from
+    // its place in the window, and every item is one line of the same height.
+    setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    setMinimumContentsLength(1);
+    if (auto* list = qobject_cast<QListView*>(view())) list->setUniformItemSizes(true);
+}
+
+void PopupComboBox::showPopup() {
+    Q_EMIT popupAboutToShow();
+    if (count() == 0) {
+        reportClosedLater();
+        return;
+    }
+    QComboBox::showPopup();
+    popupOpen_ = true;
+}
+
+void PopupComboBox::hidePopup() {
+    const bool wasOpen = popupOpen_;
+    popupOpen_ = false;
+    QComboBox::hidePopup();
+    if (wasOpen) reportClosedLater();
+}
+
+void PopupComboBox::reportClosedLater() {
+    // The click or key that closes the list selects its item only after
+    // hidePopup() returns; the report waits for that.
+    QMetaObject::invokeMethod(this, &PopupComboBox::popupClosed, Qt::QueuedConnection);
+}
+
+}  // namespace wrennet

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QComboBox>
+
+namespace wrennet {
+
+// A combo that reports its list opening, before the list shows (so the list
+// can be refilled first), and closing, after the selection that closed it has
+// been made. A list that would open empty still reports both, as a list that
+// opens and closes at once.
+class PopupComboBox final : public QComboBox {
+    Q_OBJECT
+  public:
+    explicit PopupComboBox(QWidget* parent);
+
+    void showPopup() override;
+    void hidePopup() override;
+    bool isPopupOpen() const { return popupOpen_; }
+
+  Q_SIGNALS:
+    void popupAboutToShow();
+    void popupClosed();
+
+  private:
+    void reportClosedLater();
+
+    bool popupOpen_ = false;
+};
+
+}  // namespace wrennet

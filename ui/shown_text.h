@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QString>
+#include <string>
+#include <string_view>
+
+namespace wrennet {
+
+// Core text is bytes; the window shows them as UTF-8 when they are valid UTF-8,
+// otherwise as Windows-1252. The core only ever gets its own bytes back, never
+// this decoded form.
+QString ToShownText(std::string_view bytes);
+
+// The pane shows lines as the core counts them: one line per "\n". A "\r" is
+// dropped (Qt would start a line of its own at a lone one), and the Unicode
+// line and paragraph separators show as U+FFFD for the same reason, so the
+// pane's line n is always the text after the n-th "\n".
+QString ToPaneText(std::string_view bytes);
+
+// What the user typed, as bytes for the core and the settings file.
+std::string FromTypedText(const QString& text);
+
+}  // namespace wrennet

@@ -1,0 +1,32 @@
+#include "wrennet_app.h"
+
+#include "platform.h"
+#include "wrennet_dlg.h"
+#include "wrennet_settings.h"
+
+namespace wrennet {
+
+std::string ProgramFolder(std::string_view executablePath) {
+    const std::size_t slash = executablePath.rfind('/');
+    if (slash == std::string_view::npos) return std::string();
+    return std::string(executablePath.substr(0, slash + 1));
+}
+
+WrennetApp::WrennetApp(Platform& platform, const FileReader& files)
+    : platform_(platform), files_(files) {}
+
+WrennetApp::~WrennetApp() = default;
+
+WrennetDlg& WrennetApp::startUp() {
+    programFolder_ = ProgramFolder(platform_.executablePath());
+    settings_ = std::make_unique<WrennetSettings>(programFolder_);
+    settings_->writeAppPath();
+    if (settings_->introAtStart()) platform_.openDocument(programFolder_ + "Wrennet.txt");
+    window_ = std::make_unique<WrennetDlg>(platform_, files_, *settings_);
+    window_->setUp();
+    return *window_;
+}
+
+int WrennetApp::run() { return startUp().exec(); }
+
+}  // namespace wrennet

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <memory>
+#include <string>
+#include <string_view>
+
+#include "file_reader.h"
+
+namespace wrennet {
+
+class Platform;
+class WrennetDlg;
+class WrennetSettings;
+
+// The executable's folder as it is (names keep their letter case here),
+// with its closing "/".
+std::string ProgramFolder(std::string_view executablePath);
+
+// Start-up: finds the program folder, records it in the settings, opens the
+// introductory text when the settings ask for it, and runs the main window.
+class WrennetApp {
+  public:
+    WrennetApp(Platform& platform, const FileReader& files);
+    ~WrennetApp();
+
+    // Everything before the window runs; the window is set up and not shown.
+    WrennetDlg& startUp();
+    // startUp(), then the window runs until it closes.
+    int run();
+
+    const std::string& programFolder() const { return programFolder_; }
+    WrennetSettings& settings() { return *settings_; }
+
+  private:
+    Platform& platform_;
+    const FileReader& files_;
+    std::string programFolder_;
+    std::unique_ptr<WrennetSettings> settings_;
+    std::unique_ptr<WrennetDlg> window_;
+};
+
+}  // namespace wrennet

@@ -1,0 +1,317 @@
+#include "wrennet_dlg.h"
+
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QContextMenuEvent>
+#include <QFontDatabase>
+#include <QIcon>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QShortcut>
+
+#include "about_dlg.h"
+#include "click_label.h"
+#include "control_table.h"
+#include "function_list_model.h"
+#include "last_choice.h"
+#include "platform.h"
+#include "popup_combo_box.h"
+#include "resources.h"
+#include "scanner.h"
+#include "shown_text.h"
+#include "source_lookup.h"
+#include "wrennet_settings.h"
+
+namespace wrennet {
+namespace {
+
+// Sizes that the window gives in plain pixels when it moves these buttons.
+constexpr int kExitWidth = 44;
+constexpr int kExitHeight = 30;
+constexpr int kHelpersWidth = 88;
+constexpr int kHelpersHeight = 23;
+
+}  // namespace
+
+WrennetDlg::WrennetDlg(Platform& platform, const FileReader& files, WrennetSettings& settings,
+                       QWidget* parent)
+    : QDialog(parent),
+      platform_(platform),
+      files_(files),
+      settings_(settings),
+      units_(DialogUnits::ForFont(font())),
+      controls_(BuildMainWindowControls(*this, units_,
+                                        QFontDatabase::systemFont(QFontDatabase::FixedFont))),
+      libraries_(*controls_.libraryCombo, settings, platform, *this),
+      navigator_(*controls_.sourcePane) {
+    LoadResources();
+    setObjectName(QStringLiteral("WrennetDlg"));
+    setWindowTitle(QStringLiteral("Wrennet"));
+    setWindowIcon(QIcon(QStringLiteral(":/icons/wrennet.png")));
+    setWindowFlag(Qt::WindowMinimizeButtonHint, true);
+    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+    setFixedSize(units_.x(kMainWindowWidth), units_.y(kMainWindowHeight));
+    controls_.wrennetButton->setIcon(QIcon(QStringLiteral(":/icons/wrennet_button.png")));
+    auto* about = new QShortcut(QKeySequence(QStringLiteral("Ctrl+?")), this);
+    connect(about, &QShortcut::activated, this, &WrennetDlg::showAbout);
+    connectHandlers();
+}
+
+void WrennetDlg::connectHandlers() {
+    const MainWindowControls& c = controls_;
+    connect(c.functionCombo, &PopupComboBox::popupAboutToShow, this,
+            &WrennetDlg::onFunctionDropDown);
+    connect(c.functionCombo, &PopupComboBox::popupClosed, this, &WrennetDlg::onFunctionCloseUp);
+    connect(c.libraryCombo, &PopupComboBox::popupClosed, this, &WrennetDlg::onLibraryCloseUp);
+    connect(c.showButton, &QPushButton::clicked, this, &WrennetDlg::showLibrary);
+    connect(c.addButton, &QPushButton::clicked, this, &WrennetDlg::onAddLibrary);
+    connect(c.unlistButton, &QPushButton::clicked, this, &WrennetDlg::onUnlistLibrary);
+    for (int slot = 1; slot <= kMaxSlots; ++slot) {
+        connect(c.nameLabels[static_cast<std::size_t>(slot - 1)], &ClickLabel::clicked, this,
+                [this, slot] { goToParameter(slot); });
+    }
+    connect(c.functionLabel, &ClickLabel::clicked, this, &WrennetDlg::goToDeclaration);
+    connect(c.exitButton, &QPushButton::clicked, this, [this] {
+        takeControlValues();
+        done(1);
+    });
+}
+
+void WrennetDlg::setUp() {
+    showFieldValues();
+    documentationText_.clear();
+    helperPath_ = "-";
+    if (libraries_.load() != 0) {
+        startUpLibraryPath_ = libraries_.selected().value_or(std::string());
+        if (scanLibrary(startUpLibraryPath_) != 0) {
+            showLibrary();
+            // The function list is filled again when the user opens it.
+            controls_.functionModel->clear();
+        }
+    }
+    showFieldValues();
+    exitHome_ = controls_.exitButton->pos();
+    helpersHome_ = controls_.helpersButton->pos();
+    controls_.unlistButton->setFocus(Qt::OtherFocusReason);
+}
+
+void WrennetDlg::takeControlValues() {
+    functionIndex_ = controls_.functionCombo->currentIndex();
+    libraryIndex_ = controls_.libraryCombo->currentIndex();
+    for (std::size_t k = 0; k < slots_.size(); ++k) {
+        // Only text the user changed is taken back: the stored bytes are the
+        // core's own and must not come back re-encoded.
+        const QString shown = controls_.valueEdits[k]->text();
+        if (shown != ToShownText(slots_[k].entryText)) slots_[k].entryText = FromTypedText(shown);
+    }
+}
+
+void WrennetDlg::showFieldValues() {
+    const int functions = controls_.functionCombo->count();
+    controls_.functionCombo->setCurrentIndex(functionIndex_ < functions ? functionIndex_ : -1);
+    const int libraries = controls_.libraryCombo->count();
+    controls_.libraryCombo->setCurrentIndex(libraryIndex_ < libraries ? libraryIndex_ : -1);
+    if (shownPaneVersion_ != paneVersion_) {
+        controls_.sourcePane->setPlainText(ToPaneText(paneText_));
+        shownPaneVersion_ = paneVersion_;
+    }
+    for (std::size_t k = 0; k < slots_.size(); ++k) {
+        controls_.valueEdits[k]->setText(ToShownText(slots_[k].entryText));
+        controls_.nameLabels[k]->setText(ToShownText(slots_[k].name));
+    }
+    controls_.typeLabel->setText(ToShownText(returnType_));
+    controls_.functionLabel->setText(ToShownText(functionName_));
+}
+
+int WrennetDlg::scanLibrary(const std::string& path) {
+    FunctionListModel& model = *controls_.functionModel;
+    model.clear();
+    ScanResult scan = ScanLibraryFile(files_, path);
+    showMessages(scan.messages);
+    int position = 0;
+    if (scan.opened && !scan.entries.empty()) {
+        const LastChoiceSelection selection = RestoreLastChoice(scan.entries, settings_.choice());
+        model.setEntries(std::move(scan.entries));
+        controls_.functionCombo->setCurrentIndex(selection.index);
+        if (selection.rewriteChoice && selection.index >= 0) {
+            settings_.writeChoice(model.entries()[static_cast<std::size_t>(selection.index)]);
+        }
+        position = selection.position();
+    }
+    takeControlValues();
+    return position;
+}
+
+void WrennetDlg::showLibrary() {
+    setPaneText({});
+    LibraryText library = ReadWholeLibrary(files_, libraries_.selected().value_or(std::string()));
+    showMessages(library.messages);
+    setPaneText(std::move(library.paneText));
+    showFieldValues();
+}
+
+void WrennetDlg::onFunctionDropDown() {
+    const std::optional<std::string> library = libraries_.selected();
+    if (library) {
+        showFieldValues();
+        if (scanLibrary(*library) != 0) {
+            const std::string first = controls_.functionModel->entries().front();
+            // The whole library would be replaced in the pane at once by the
+            // first function's text; what is left of showing it is its message
+            // when the file can no longer be read.
+            if (files_.open(*library) == nullptr) {
+                showMessages({{"Could not find source " + *library, MessageIcon::Warning}});
+            }
+            lookUpSource(ToSourceName(*library), first, nullptr);
+        }
+    }
+    showFieldValues();
+}
+
+void WrennetDlg::onFunctionCloseUp() {
+    takeControlValues();
+    const std::optional<std::string> library = libraries_.selected();
+    if (library) {
+        std::string path = *library;
+        setPaneText({});
+        const auto& entries = controls_.functionModel->entries();
+        if (functionIndex_ >= 0 && functionIndex_ < static_cast<int>(entries.size())) {
+            const std::string prototype = entries[static_cast<std::size_t>(functionIndex_)];
+            settings_.writeChoice(prototype);
+            lookUpSource(ToSourceName(path), prototype, &path);
+            FunctionDetails details = ReadParamChoices(files_, path, prototype, paneText_.size());
+            showMessages(details.messages);
+            storeDetails(std::move(details));
+        }
+        placeHelpersButton(LocateHelper(files_, path, helperName_));
+    }
+    showFieldValues();
+}
+
+void WrennetDlg::lookUpSource(const std::string& sourcePath, const std::string& prototype,
+                              std::string* triedPath) {
+    SourceLookup lookup = FindFunctionSource(files_, sourcePath, prototype);
+    showMessages(lookup.messages);
+    setPaneText(std::move(lookup.paneText));
+    showFieldValues();
+    if (triedPath != nullptr) *triedPath = std::move(lookup.path);
+}
+
+void WrennetDlg::storeDetails(FunctionDetails details) {
+    returnType_ = std::move(details.returnType);
+    functionName_ = std::move(details.functionName);
+    parameterCount_ = details.count;
+    documentationText_ = std::move(details.documentationText);
+    helperName_ = std::move(details.helperName);
+    slots_ = std::move(details.slots);
+}
+
+void WrennetDlg::placeHelpersButton(const HelperLocation& location) {
+    QPushButton& helpers = *controls_.helpersButton;
+    switch (location.outcome) {
+        case HelperLocation::Outcome::Found:
+            helperPath_ = location.path;
+            helpers.setGeometry(
+                QRect(helpersHome_, units_.scaledPixels(kHelpersWidth, kHelpersHeight)));
+            helpers.setText(ToShownText(helperName_));
+            helpers.show();
+            break;
+        case HelperLocation::Outcome::None:
+            helperPath_ = "-";
+            helpers.hide();
+            break;
+        case HelperLocation::Outcome::Unchanged:
+            break;
+    }
+}
+
+void WrennetDlg::onAddLibrary() {
+    takeControlValues();
+    closeChoiceLists(0);
+    if (const std::optional<std::string> path = libraries_.browse()) {
+        libraries_.addAndSelect(*path);
+        afterLibraryChange(*path);
+    }
+    showFieldValues();
+}
+
+void WrennetDlg::onUnlistLibrary() {
+    closeChoiceLists(0);
+    if (const std::optional<std::string> next = libraries_.unlistSelected()) {
+        afterLibraryChange(*next);
+    }
+    showFieldValues();
+}
+
+void WrennetDlg::onLibraryCloseUp() {
+    if (const std::optional<std::string> path = libraries_.chooseSelected()) {
+        afterLibraryChange(*path);
+    }
+    showFieldValues();
+}
+
+void WrennetDlg::afterLibraryChange(const std::string& path) {
+    if (scanLibrary(path) == 0) return;
+    showLibrary();
+    controls_.functionModel->clear();
+}
+
+void WrennetDlg::closeChoiceLists(int keptSlot) {
+    for (int slot = 1; slot <= kMaxSlots; ++slot) {
+        if (slot == keptSlot) continue;
+        QListWidget& list = *controls_.choiceLists[static_cast<std::size_t>(slot - 1)];
+        list.hide();
+        list.setGeometry(1, 1, 1, 1);
+    }
+    controls_.exitButton->setGeometry(
+        QRect(exitHome_, units_.scaledPixels(kExitWidth, kExitHeight)));
+    controls_.exitButton->show();
+    if (helperPath_ != "-") {
+        controls_.helpersButton->setGeometry(
+            QRect(helpersHome_, units_.scaledPixels(kHelpersWidth, kHelpersHeight)));
+        controls_.helpersButton->show();
+    }
+}
+
+void WrennetDlg::goToParameter(int slot) {
+    if (slot < 1 || slot > kMaxSlots) return;
+    navigator_.goToParameter(paneText_, slots_[static_cast<std::size_t>(slot - 1)].name);
+}
+
+void WrennetDlg::goToDeclaration() {
+    navigator_.goToDeclaration(paneText_, returnType_, functionName_);
+}
+
+void WrennetDlg::showAbout() {
+    AboutDlg about(this);
+    about.exec();
+}
+
+void WrennetDlg::showMessages(const Messages& messages) {
+    for (const Message& message : messages) {
+        platform_.showMessage(this, message.text, message.icon, MessageButtons::Ok);
+    }
+}
+
+void WrennetDlg::setPaneText(std::string text) {
+    paneText_ = std::move(text);
+    ++paneVersion_;
+}
+
+void WrennetDlg::closeEvent(QCloseEvent* event) {
+    // Closing the window keeps the fields as they are: no transfer from the controls.
+    done(1);
+    event->accept();
+}
+
+void WrennetDlg::contextMenuEvent(QContextMenuEvent* event) {
+    QMenu menu(this);
+    menu.addAction(QStringLiteral("&About Wrennet..."), this, &WrennetDlg::showAbout);
+    menu.exec(event->globalPos());
+}
+
+}  // namespace wrennet

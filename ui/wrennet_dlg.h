@@ -1,0 +1,111 @@
+#pragma once
+
+#include <QDialog>
+#include <QPoint>
+#include <array>
+#include <cstdint>
+#include <string>
+
+#include "dialog_units.h"
+#include "file_reader.h"
+#include "library_list.h"
+#include "main_window_controls.h"
+#include "message.h"
+#include "pane_navigator.h"
+#include "param_choices.h"
+
+namespace wrennet {
+
+class Platform;
+class WrennetSettings;
+struct HelperLocation;
+
+// The main window. It owns the run-time state as plain fields and keeps them
+// in step with the controls through the data exchange: takeControlValues()
+// copies the controls into the fields, showFieldValues() the fields into the
+// controls. Handlers are public so that tests and benchmarks drive them as the
+// user's clicks do.
+class WrennetDlg final : public QDialog {
+    Q_OBJECT
+  public:
+    WrennetDlg(Platform& platform, const FileReader& files, WrennetSettings& settings,
+               QWidget* parent = nullptr);
+
+    // Loads and checks the library list, scans and shows the current library.
+    // Runs once, before the window is shown: its messages come first.
+    void setUp();
+
+    void takeControlValues();
+    void showFieldValues();
+
+    // The function entries of `path` into the function combo, the last choice
+    // selected again; its 1-based position, 0 when there are no functions.
+    int scanLibrary(const std::string& path);
+    void showLibrary();
+    void onFunctionDropDown();
+    void onFunctionCloseUp();
+    void onAddLibrary();
+    void onUnlistLibrary();
+    void onLibraryCloseUp();
+    void goToParameter(int slot);  // 1 to 4
+    void goToDeclaration();
+    void showAbout();
+
+    const MainWindowControls& controls() const { return controls_; }
+    const LibraryList& libraries() const { return libraries_; }
+    const std::string& paneText() const { return paneText_; }
+    const std::string& helperPath() const { return helperPath_; }
+    const std::string& helperName() const { return helperName_; }
+    const std::string& returnType() const { return returnType_; }
+    const std::string& functionName() const { return functionName_; }
+    const std::string& documentationText() const { return documentationText_; }
+    const std::array<ParamChoice, kMaxSlots>& paramChoices() const { return slots_; }
+    int parameterCount() const { return parameterCount_; }
+    const std::string& startUpLibraryPath() const { return startUpLibraryPath_; }
+    int firstVisiblePaneLine() const { return navigator_.firstVisibleLine(); }
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+
+  private:
+    void connectHandlers();
+    void afterLibraryChange(const std::string& path);
+    // Hides the parameter panel's choice lists but the one of `keptSlot` (0:
+    // all) and puts E&xit and &Helpers back in place.
+    void closeChoiceLists(int keptSlot);
+    void showMessages(const Messages& messages);
+    void setPaneText(std::string text);
+    void lookUpSource(const std::string& sourcePath, const std::string& prototype,
+                      std::string* triedPath);
+    void storeDetails(FunctionDetails details);
+    void placeHelpersButton(const HelperLocation& location);
+
+    Platform& platform_;
+    const FileReader& files_;
+    WrennetSettings& settings_;
+    DialogUnits units_;
+    MainWindowControls controls_;
+    LibraryList libraries_;
+    PaneNavigator navigator_;
+
+    int functionIndex_ = -1;
+    int libraryIndex_ = -1;
+    std::string paneText_;
+    // The pane is refilled only when its text changed since it was last shown:
+    // a whole library can be many megabytes.
+    std::uint64_t paneVersion_ = 0;
+    std::uint64_t shownPaneVersion_ = 0;
+    std::array<ParamChoice, kMaxSlots> slots_;
+    int parameterCount_ = 0;
+    std::string returnType_;
+    std::string functionName_;
+    std::string documentationText_;
+    std::string helperName_;
+    std::string helperPath_ = "-";
+    std::string startUpLibraryPath_;
+    QPoint exitHome_;
+    QPoint helpersHome_;
+};
+
+}  // namespace wrennet
