@@ -58,11 +58,19 @@ std::string Splice(std::string_view content, std::size_t from, std::size_t to,
     return result;
 }
 
+// The line end that closes a last line lacking one. A CR ending that line is
+// part of its text, and a LF right after it would turn it into a line end
+// and change what the line reads as; "\r\n" keeps it text.
+std::string_view EndingOfLastLine(std::string_view content, std::string_view lineEnd) {
+    if (content.empty() || content.back() == '\n') return "";
+    return content.back() == '\r' ? "\r\n" : lineEnd;
+}
+
 // A new line goes after `anchor`; an anchor without a line end is the last
 // line of the file and is ended first.
 std::string InsertLineAfter(std::string_view content, const IniLine& anchor,
                             std::string_view newLine, std::string_view lineEnd) {
-    std::string insertion = anchor.hasLineEnd() ? "" : std::string(lineEnd);
+    std::string insertion(anchor.hasLineEnd() ? "" : EndingOfLastLine(content, lineEnd));
     insertion.append(newLine).append(lineEnd);
     return Splice(content, anchor.end, anchor.end, insertion);
 }
@@ -112,7 +120,7 @@ std::optional<std::string> WriteValue(std::string_view content, std::string_view
     const auto found = FindSection(content, sectionName);
     if (!found) {
         std::string result(content);
-        if (!result.empty() && result.back() != '\n') result.append(lineEnd);
+        result.append(EndingOfLastLine(content, lineEnd));
         result.append("[").append(sectionName).append("]").append(lineEnd);
         result.append(name).append("=").append(value).append(lineEnd);
         return result;

@@ -99,6 +99,9 @@ TEST(IniTextTest, WriteValue) {
         {"; top\n[L]\n  x = old \n[L]\nx=2\n", "L", "x", "\"new\"",
          "; top\n[L]\nx=\"new\"\n[L]\nx=2\n"},
         {"[L]\nx=1\n", "L", "y", "", "[L]\nx=1\ny=\n"},
+        // a CR ending the last line stays part of its text
+        {"[L\r", "L", "k", "v", "[L\r\r\n[L]\nk=v\n"},
+        {"[L]\nx=1\r", "L", "k", "v", "[L]\nx=1\r\r\nk=v\n"},
     };
     for (const WriteCase& c : cases) {
         EXPECT_EQ(WriteValue(c.before, c.section, c.key, c.value), c.after)
