@@ -45,7 +45,8 @@ const char* FieldName(SlotField field) { return field == SlotField::Combo ? "com
 
 }  // namespace
 
-CommandOutcome ListFunctions(const FileReader& files, const std::string& library) {
+CommandOutcome ListFunctions(const FileReader& files, const std::string& library,
+                             std::ostream& out) {
     ScanResult scan = ScanLibraryFile(files, library);
     CommandOutcome outcome;
     outcome.messages = std::move(scan.messages);
@@ -53,25 +54,25 @@ CommandOutcome ListFunctions(const FileReader& files, const std::string& library
         outcome.status = 1;
         return outcome;
     }
+    // Written entry by entry: a huge library must not need its list twice in memory.
     for (const std::string& entry : scan.entries) {
-        outcome.out += entry;
-        outcome.out += '\n';
+        out << entry << '\n';
     }
     return outcome;
 }
 
 CommandOutcome ShowSource(const FileReader& files, const std::string& library,
-                          const std::string& prototype) {
+                          const std::string& prototype, std::ostream& out) {
     SourceLookup lookup = FindFunctionSource(files, ToSourceName(library), prototype);
+    out << lookup.paneText;
     CommandOutcome outcome;
-    outcome.out = std::move(lookup.paneText);
     outcome.messages = std::move(lookup.messages);
     outcome.status = lookup.found ? 0 : 1;
     return outcome;
 }
 
 CommandOutcome DescribeParams(const FileReader& files, const std::string& library,
-                              const std::string& prototype) {
+                              const std::string& prototype, std::ostream& out) {
     const FunctionChoice choice = ChooseFunction(files, library, prototype);
     const FunctionDetails& details = choice.details;
 
@@ -96,8 +97,8 @@ CommandOutcome DescribeParams(const FileReader& files, const std::string& librar
         .text("helperPath", choice.helperPath)
         .objects("slots", slots);
 
+    out << json.str() << '\n';
     CommandOutcome outcome;
-    outcome.out = json.str() + "\n";
     outcome.messages = choice.lookup.messages;
     Append(outcome.messages, details.messages);
     outcome.status = LookupStatus(choice);
@@ -105,7 +106,8 @@ CommandOutcome DescribeParams(const FileReader& files, const std::string& librar
 }
 
 CommandOutcome ComposeCall(const FileReader& files, const std::string& library,
-                           const std::string& prototype, const std::vector<std::string>& values) {
+                           const std::string& prototype, const std::vector<std::string>& values,
+                           std::ostream& out) {
     const FunctionChoice choice = ChooseFunction(files, library, prototype);
     const FunctionDetails& details = choice.details;
 
@@ -140,7 +142,7 @@ CommandOutcome ComposeCall(const FileReader& files, const std::string& library,
     }
 
     const CallText call = ComposeCallText(details.functionName, panel);
-    outcome.out = call.text + "\n";
+    out << call.text << '\n';
     Append(outcome.messages, call.messages);
     outcome.status = LookupStatus(choice);
     return outcome;

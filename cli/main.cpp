@@ -3,6 +3,7 @@
 // command line, exactly as they would stand in the two combos.
 
 #include <cstdio>
+#include <iostream>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -29,8 +30,7 @@ int Usage() {
 }
 
 int Report(const wrennet::cli::CommandOutcome& outcome) {
-    Write(stdout, outcome.out);
-    std::fflush(stdout);
+    std::cout.flush();
     for (const wrennet::Message& message : outcome.messages) {
         Write(stderr, message.text);
         Write(stderr, "\n");
@@ -41,23 +41,26 @@ int Report(const wrennet::cli::CommandOutcome& outcome) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    // Entries and pane texts are bytes; keep the C++ stream unsynchronised and
+    // buffered, and write messages only after it has been flushed.
+    std::ios::sync_with_stdio(false);
     if (argc < 2) return Usage();
     const std::string_view command = argv[1];
     const std::vector<std::string> args(argv + 2, argv + argc);
     const wrennet::PosixFileReader files;
 
     if (command == "list" && args.size() == 1) {
-        return Report(wrennet::cli::ListFunctions(files, args[0]));
+        return Report(wrennet::cli::ListFunctions(files, args[0], std::cout));
     }
     if (command == "show" && args.size() == 2) {
-        return Report(wrennet::cli::ShowSource(files, args[0], args[1]));
+        return Report(wrennet::cli::ShowSource(files, args[0], args[1], std::cout));
     }
     if (command == "params" && args.size() == 2) {
-        return Report(wrennet::cli::DescribeParams(files, args[0], args[1]));
+        return Report(wrennet::cli::DescribeParams(files, args[0], args[1], std::cout));
     }
     if (command == "call" && args.size() >= 2) {
         const std::vector<std::string> values(args.begin() + 2, args.end());
-        return Report(wrennet::cli::ComposeCall(files, args[0], args[1], values));
+        return Report(wrennet::cli::ComposeCall(files, args[0], args[1], values, std::cout));
     }
     return Usage();
 }
