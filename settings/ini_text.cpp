@@ -1,7 +1,5 @@
 #include "ini_text.h"
 
-#include <algorithm>
-
 #include "ini_lines.h"
 
 namespace wrennet::ini {
