@@ -1,1 +1,37 @@
-// placeholder
+#include "last_choice.h"
+
+#include <algorithm>
+
+namespace wrennet {
+namespace {
+
+// The settings file hands back at most this many characters of [Last] Choice.
+constexpr std::size_t kMaxStoredChoice = 9999;
+
+bool EqualIgnoringAsciiCase(std::string_view a, std::string_view b) {
+    const auto fold = [](char c) {
+        return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+    };
+    return std::ranges::equal(a, b, [&](char x, char y) { return fold(x) == fold(y); });
+}
+
+}  // namespace
+
+LastChoiceSelection RestoreLastChoice(const std::vector<std::string>& sortedEntries,
+                                      std::string_view lastChoice) {
+    lastChoice = lastChoice.substr(0, std::min(lastChoice.size(), kMaxStoredChoice));
+    LastChoiceSelection selection;
+    for (std::size_t i = 0; i < sortedEntries.size(); ++i) {
+        if (EqualIgnoringAsciiCase(sortedEntries[i], lastChoice)) {
+            selection.index = static_cast<int>(i);
+            return selection;
+        }
+    }
+    if (!sortedEntries.empty()) {
+        selection.index = 0;
+        selection.rewriteChoice = true;
+    }
+    return selection;
+}
+
+}  // namespace wrennet

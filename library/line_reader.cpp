@@ -12,6 +12,12 @@ constexpr std::size_t kBufferSize = 256 * 1024;
 
 LineReader::LineReader(ByteSource& source) : source_(source), buffer_(kBufferSize) {}
 
+void LineReader::FindNul() {
+    const void* nul = std::memchr(buffer_.data() + begin_, '\0', end_ - begin_);
+    nul_ = nul != nullptr ? static_cast<std::size_t>(static_cast<const char*>(nul) - buffer_.data())
+                          : end_;
+}
+
 std::string_view LineReader::next() {
     if (end_ - begin_ < kMaxPiece && !exhausted_) {
         // Keep a piece contiguous: move the unread tail to the front, then fill
@@ -29,6 +35,7 @@ std::string_view LineReader::next() {
             }
             end_ += got;
         }
+        FindNul();
     }
     const char* start = buffer_.data() + begin_;
     const std::size_t window = std::min(end_ - begin_, kMaxPiece);
@@ -36,11 +43,12 @@ std::string_view LineReader::next() {
     const std::size_t length =
         newline != nullptr ? static_cast<std::size_t>(static_cast<const char*>(newline) - start) + 1
                            : window;
+    const std::size_t pieceBegin = begin_;
     begin_ += length;
     // The bytes up to the line end are consumed either way; the text stops at a NUL.
-    const void* nul = std::memchr(start, '\0', length);
-    const std::size_t kept =
-        nul != nullptr ? static_cast<std::size_t>(static_cast<const char*>(nul) - start) : length;
+    if (nul_ >= begin_) return {start, length};
+    const std::size_t kept = nul_ - pieceBegin;
+    FindNul();
     return {start, kept};
 }
 

@@ -26,7 +26,11 @@ bool StartsExternAndBlank(std::string_view text, std::size_t at) {
 // Blanks are therefore held back until the next character is known.
 void AppendNormalisedPrototype(std::string_view text, std::string& out) {
     const std::size_t size = text.size();
-    out.reserve(out.size() + size + 8);
+    const std::size_t base = out.size();
+    // Only a comma grows (into two characters); nothing else adds to the text.
+    out.resize(base + 2 * size);
+    char* const first = out.data() + base;
+    char* write = first;
     char previous = '\0';  // last character of the collapsed text
     bool heldBlank = false;
     bool heldCommaBlank = false;
@@ -45,21 +49,22 @@ void AppendNormalisedPrototype(std::string_view text, std::string& out) {
             while (at < size && IsBlankOrTab(text[at])) ++at;
             continue;
         }
-        const bool closesOrOpens = c == '(' || c == ')';
+        const bool opensOrCloses = c == '(' || c == ')';
         if (heldBlank) {
-            if (c != ',' && !closesOrOpens) out.push_back(' ');
+            if (c != ',' && !opensOrCloses) *write++ = ' ';
             heldBlank = false;
         }
         if (heldCommaBlank) {
-            if (!closesOrOpens) out.push_back(' ');
+            if (!opensOrCloses) *write++ = ' ';
             heldCommaBlank = false;
         }
-        out.push_back(c);
+        *write++ = c;
         if (c == ',') heldCommaBlank = true;
         previous = c;
         ++at;
     }
-    if (heldBlank || heldCommaBlank) out.push_back(' ');
+    if (heldBlank || heldCommaBlank) *write++ = ' ';
+    out.resize(base + static_cast<std::size_t>(write - first));
 }
 
 void NormalisePrototypeInto(std::string_view text, std::string& out) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <deque>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -39,13 +40,18 @@ class PrototypeCollector {
 public:
     explicit PrototypeCollector(LibraryKind kind) : kind_(kind) {}
     void feed(std::string_view piece);
-    std::vector<std::string> take() { return std::move(entries_); }
+    // The entries in file order; the collector is empty afterwards.
+    std::vector<std::string> take();
+    // The entries sorted as the function combo lists them; empty afterwards.
+    std::vector<std::string> takeSorted();
 
 private:
     LibraryKind kind_;
     bool in_comment_ = false;
     std::string scratch_;
-    std::vector<std::string> entries_;
+    // A deque grows without moving what it holds: a large header's entries are
+    // written to memory once, not again at every doubling.
+    std::deque<std::string> entries_;
 };
 
 // Sort as the function combo lists them.

@@ -1,0 +1,99 @@
+#pragma once
+
+#include <algorithm>
+#include <cstddef>
+#include <cstdint>
+#include <string_view>
+#include <vector>
+
+namespace wrennet {
+
+// Orders function entries as the function combo lists them: ascending by bytes
+// (unsigned) with ASCII letters folded to lower case; entries that compare equal
+// keep their file order.
+//
+// Entries of one library tend to share long prefixes ("int Port..."), which makes
+// string comparisons slow, so the sorter works on 16 folded bytes at a time held
+// in the key itself, sorting by plain integers and going 16 bytes deeper only
+// within a group that is still tied. `Entries` is any indexable list of texts.
+template <class Entries>
+class EntrySorter {
+  public:
+    explicit EntrySorter(const Entries& entries) : entries_(entries), keys_(entries.size()) {
+        for (std::size_t i = 0; i < keys_.size(); ++i) {
+            keys_[i].index = static_cast<std::uint32_t>(i);
+        }
+    }
+
+    // Entry numbers (positions in file order) in the combo's order.
+    std::vector<std::uint32_t> order() {
+        sortRange(0, keys_.size(), 0);
+        std::vector<std::uint32_t> indices;
+        indices.reserve(keys_.size());
+        for (const Key& key : keys_) indices.push_back(key.index);
+        return indices;
+    }
+
+  private:
+    static constexpr std::size_t kChunk = 8;
+    static constexpr std::size_t kKeyBytes = 2 * kChunk;
+
+    struct Key {
+        std::uint64_t high;   // folded bytes [depth, depth + 8), big-endian, zero-padded
+        std::uint64_t low;    // folded bytes [depth + 8, depth + 16), the same way
+        std::uint32_t width;  // bytes left from depth, capped at 17 ("goes on past the key")
+        std::uint32_t index;  // position in the file, the final tie-break
+    };
+
+    static std::uint64_t FoldedChunk(std::string_view text, std::size_t from) {
+        if (from >= text.size()) return 0;
+        const std::size_t take = std::min(text.size() - from, kChunk);
+        std::uint64_t chunk = 0;
+        for (std::size_t i = 0; i < take; ++i) {
+            char c = text[from + i];
+            if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+            chunk |= std::uint64_t{static_cast<unsigned char>(c)} << (8 * (kChunk - 1 - i));
+        }
+        return chunk;
+    }
+
+    void load(Key& key, std::size_t depth) const {
+        const std::string_view text = entries_[key.index];
+        key.high = FoldedChunk(text, depth);
+        key.low = FoldedChunk(text, depth + kChunk);
+        // A shorter text sorts before a longer one that agrees with it so far,
+        // even when the longer one goes on with zero bytes.
+        key.width = static_cast<std::uint32_t>(std::min(text.size() - depth, kKeyBytes + 1));
+    }
+
+    static bool SameKey(const Key& a, const Key& b) {
+        return a.high == b.high && a.low == b.low && a.width == b.width;
+    }
+
+    void sortRange(std::size_t begin, std::size_t end, std::size_t depth) {
+        for (std::size_t i = begin; i < end; ++i) load(keys_[i], depth);
+        const auto first = keys_.begin() + static_cast<std::ptrdiff_t>(begin);
+        const auto last = keys_.begin() + static_cast<std::ptrdiff_t>(end);
+        std::sort(first, last, [](const Key& a, const Key& b) {
+            if (a.high != b.high) return a.high < b.high;
+            if (a.low != b.low) return a.low < b.low;
+            if (a.width != b.width) return a.width < b.width;
+            return a.index < b.index;
+        });
+        // Texts that go on past these 16 bytes and agree in them are still tied.
+        std::size_t group = begin;
+        while (group < end) {
+            std::size_t next = group + 1;
+            while (next < end && SameKey(keys_[next], keys_[group])) ++next;
+            if (next - group > 1 && keys_[group].width > kKeyBytes) {
+                sortRange(group, next, depth + kKeyBytes);
+            }
+            group = next;
+        }
+    }
+
+    const Entries& entries_;
+    std::vector<Key> keys_;
+};
+
+}  // namespace wrennet
