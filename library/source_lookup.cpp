@@ -1,1 +1,156 @@
-// placeholder
+#include "source_lookup.h"
+
+#include <cstring>
+
+#include "documentation_block.h"
+#include "line_reader.h"
+#include "pending_lines.h"
+#include "prototype.h"
+
+namespace wrennet {
+namespace {
+
+constexpr std::size_t kTabWidth = 4;
+
+char LowerAscii(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
+
+// Every "/include/", in any letter case, replaced by `folder`.
+std::string ReplaceIncludeFolder(std::string_view path, std::string_view folder) {
+    constexpr std::string_view kInclude = "/include/";
+    std::string out;
+    std::size_t at = 0;
+    while (at < path.size()) {
+        bool match = path.size() - at >= kInclude.size();
+        for (std::size_t i = 0; match && i < kInclude.size(); ++i) {
+            match = LowerAscii(path[at + i]) == kInclude[i];
+        }
+        if (match) {
+            out.append(folder);
+            at += kInclude.size();
+        } else {
+            out.push_back(path[at++]);
+        }
+    }
+    return out;
+}
+
+}  // namespace
+
+std::string ToSourceName(std::string_view path) {
+    std::string out(path);
+    const std::size_t n = out.size();
+    if (n >= 2 && out[n - 2] == '.' && (out[n - 1] == 'h' || out[n - 1] == 'H')) out[n - 1] = 'c';
+    return out;
+}
+
+std::vector<std::string> SourceCandidates(std::string_view path) {
+    if (path.empty()) return {};
+    std::string asC(path);
+    asC.back() = 'c';
+    std::vector<std::string> tries;
+    tries.emplace_back(path);
+    tries.push_back(asC);
+    tries.push_back(ReplaceIncludeFolder(asC, "/Src/"));
+    tries.push_back(ReplaceIncludeFolder(asC, "/src/"));
+    return tries;
+}
+
+void AppendExpandingTabs(std::string_view line, std::string& out) {
+    const std::size_t lineStart = out.size();
+    for (;;) {
+        const std::size_t tab = line.find('\t');
+        if (tab == std::string_view::npos) break;
+        out.append(line.substr(0, tab));
+        const std::size_t column = out.size() - lineStart;
+        out.append(kTabWidth - column % kTabWidth, ' ');
+        line.remove_prefix(tab + 1);
+    }
+    out.append(line);
+}
+
+std::string ExpandTabs(std::string_view line) {
+    std::string out;
+    AppendExpandingTabs(line, out);
+    return out;
+}
+
+SourceLookup FindFunctionSource(const FileReader& files, const std::string& path,
+                                const std::string& prototype) {
+    SourceLookup lookup;
+    lookup.path = path;
+    if (!path.empty() && !prototype.empty()) {
+        std::unique_ptr<ByteSource> source;
+        for (const std::string& candidate : SourceCandidates(path)) {
+            lookup.path = candidate;
+            source = files.open(candidate);
+            if (source) break;
+        }
+        if (!source) {
+            lookup.messages.push_back(
+                {"Could not find source " + path + " or .c", MessageIcon::Warning});
+        } else {
+            LineReader reader(*source);
+            PendingLines block;
+            std::string scratch;
+            for (std::string_view piece = reader.next(); !piece.empty(); piece = reader.next()) {
+                const std::string_view line = DocumentationLine(piece);
+                const bool opener = IsBlockOpener(line);
+                if (lookup.found && opener) break;
+                if (opener) block.clear();
+                block.add(line);
+                if (!lookup.found && NormalisedBeginsWith(line, prototype, scratch)) {
+                    lookup.found = true;
+                }
+            }
+            if (lookup.found) {
+                lookup.paneText.reserve(block.size());
+                block.forEach(
+                    [&](std::string_view line) { AppendExpandingTabs(line, lookup.paneText); });
+            }
+        }
+    }
+    if (!lookup.found) {
+        lookup.messages.push_back(
+            {"Could not find \n" + prototype + "\nin " + path + "\nMust match exactly.",
+             MessageIcon::Warning});
+        lookup.paneText = "-";
+    }
+    return lookup;
+}
+
+LibraryText ReadWholeLibrary(const FileReader& files, const std::string& path) {
+    LibraryText library;
+    if (path.empty()) {
+        library.messages.push_back({"No library to show.", MessageIcon::Warning});
+        return library;
+    }
+    const std::unique_ptr<ByteSource> source = files.open(path);
+    if (!source) {
+        library.messages.push_back({"Could not find source " + path, MessageIcon::Warning});
+        return library;
+    }
+    LineReader reader(*source);
+    for (std::string_view piece = reader.next(); !piece.empty(); piece = reader.next()) {
+        AppendExpandingTabs(piece, library.paneText);
+    }
+    return library;
+}
+
+HelperLocation LocateHelper(const FileReader& files, std::string_view sourcePath,
+                            std::string_view helperName) {
+    HelperLocation location;
+    const std::size_t slash = sourcePath.rfind('/');
+    if (slash == std::string_view::npos || slash <= 4) return location;
+    std::string candidate(sourcePath.substr(0, slash + 1));
+    candidate.append(helperName);
+    if (files.open(candidate)) {
+        location.outcome = HelperLocation::Outcome::Found;
+        location.path = std::move(candidate);
+    } else {
+        location.outcome = HelperLocation::Outcome::None;
+        location.path = "-";
+    }
+    return location;
+}
+
+}  // namespace wrennet
