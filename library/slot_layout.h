@@ -12,7 +12,7 @@ namespace wrennet {
 bool HasAfterFirst(std::string_view text, std::string_view needle);
 
 // Appends the separator, then takes piece after piece; empty pieces count.
-// "a||b" -> {"a", "", "b"}; "" -> {}.
+// "a||b" -> {"a", "", "b"}; "" -> {""} (the appended separator gives one empty piece).
 std::vector<std::string> SplitAt(std::string_view text, char separator);
 
 enum class SlotField { Combo, Edit };
