@@ -1,0 +1,60 @@
+// The real file system reader and the decoding of file bytes for the window.
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "display_text.h"
+#include "file_reader.h"
+#include "line_reader.h"
+
+namespace wrennet {
+namespace {
+
+TEST(PosixFileReader, OnlyRegularFilesOpen) {
+    const std::filesystem::path folder =
+        std::filesystem::temp_directory_path() / ("wrennet-core-" + std::to_string(::getpid()));
+    std::filesystem::create_directories(folder);
+    const std::string file = (folder / "a.s79").string();
+    const std::string fifo = (folder / "pipe.h").string();
+    std::ofstream(file) << std::string(300000, 'x') << "\nend\n";
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+
+    PosixFileReader reader;
+    EXPECT_EQ(reader.open(folder.string()), nullptr);
+    EXPECT_EQ(reader.open(fifo), nullptr);  // returns at once: no writer is ever waited for
+    EXPECT_EQ(reader.open((folder / "missing").string()), nullptr);
+    const auto source = reader.open(file);
+    ASSERT_NE(source, nullptr);
+    LineReader lines(*source);
+    std::size_t total = 0;
+    std::string last;
+    for (std::string_view piece = lines.next(); !piece.empty(); piece = lines.next()) {
+        total += piece.size();
+        last = piece;
+    }
+    EXPECT_EQ(total, 300005u);
+    EXPECT_EQ(last, "end\n");
+    std::filesystem::remove_all(folder);
+}
+
+TEST(DecodeForDisplay, Table) {
+    const std::pair<std::string, std::string> cases[] = {
+        {"plain", "plain"},
+        {"caf\xc3\xa9", "caf\xc3\xa9"},            // valid UTF-8 stays
+        {"caf\xe9", "caf\xc3\xa9"},                // Latin-1 range
+        {"\x80\x92", "\xe2\x82\xac\xe2\x80\x99"},  // euro sign, right quote
+        {"\x81\x8d\x8f\x90\x9d", "\xc2\x81\xc2\x8d\xc2\x8f\xc2\x90\xc2\x9d"},
+        {"\xc0\xaf", "\xc3\x80\xc2\xaf"},                  // overlong "/" is not UTF-8
+        {"\xed\xa0\x80", "\xc3\xad\xc2\xa0\xe2\x82\xac"},  // surrogate is not UTF-8
+        {"\xf4\x90\x80\x80", "\xc3\xb4\xc2\x90\xe2\x82\xac\xe2\x82\xac"},  // past U+10FFFF
+        {"\xe2\x82", "\xc3\xa2\xe2\x80\x9a"},                              // cut short
+    };
+    for (const auto& [bytes, shown] : cases) EXPECT_EQ(DecodeForDisplay(bytes), shown) << bytes;
+    EXPECT_TRUE(IsValidUtf8("\xf0\x9f\x98\x80\xef\xbf\xbf"));
+}
+
+}  // namespace
+}  // namespace wrennet

@@ -1,0 +1,124 @@
+#include "param_choices.h"
+
+#include <gtest/gtest.h>
+
+#include "memory_files.h"
+
+namespace wrennet {
+namespace {
+
+const std::string kProto = "int SetMode(int mode, unsigned flags, int level, char * name)";
+
+std::string WorkedExample(const std::string& linePrefix) {
+    return "/**\n" + linePrefix + "@brief Sets the mode\n" + linePrefix +
+           "@param mode :{FAST,SLOW}\n" + linePrefix + "@param flags :{RD|WR|EX}\n" + linePrefix +
+           "@param level:{0-255}\n" + linePrefix + "@param name :{pick.exe}\n" + linePrefix +
+           "@note Use calc.exe for the level\n*/\n" + kProto + "\n{\n";
+}
+
+FunctionDetails Read(const std::string& content, const std::string& prototype,
+                     std::size_t paneLength = 100) {
+    testing::MemoryFiles files(4);
+    files.add("/src/a.c", content);
+    return ReadParamChoices(files, "/src/a.c", prototype, paneLength);
+}
+
+TEST(ReadParamChoices, WorkedExample) {
+    for (const char* prefix : {"", " * "}) {
+        const FunctionDetails details = Read(WorkedExample(prefix), kProto);
+        EXPECT_EQ(details.returnType, "int");
+        EXPECT_EQ(details.functionName, "SetMode");
+        EXPECT_EQ(details.count, 4);
+        EXPECT_EQ(details.helperName, "calc.exe");
+        const std::array<ParamChoice, kMaxSlots> slots = {{{"mode", "FAST,SLOW", ""},
+                                                           {"flags", "RD|WR|EX", ""},
+                                                           {"level", "0-255", ""},
+                                                           {"name", "pick.exe", "\"pick.exe\""}}};
+        EXPECT_EQ(details.slots, slots) << "prefix [" << prefix << "]";
+        EXPECT_TRUE(details.messages.empty());
+    }
+}
+
+// Value text of parameter m for a block written with `lines` before `int f(int m)`.
+TEST(ReadParamChoices, DescriptionTable) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"@param m:{ FAST , SLOW }\n", "FAST,SLOW"},
+        {"@param m : {FAST,SLOW}\n", ""},  // a blank after the colon is not recognised
+        {"@param m :{A,\nB}\n@param n :{0-9}\n", "A,B"},
+        {"@param m :{A,\n * B}\n@brief x\n", "A,*B"},
+        {"@param m :{A,\nB}\n", ""},  // no closing line with "@" before the end
+        {"@param m :{A,B} // default A\n", "A,B"},
+        {"@param m :{A;B}\nnothing\n", ""},
+        {"@param m :{(1),(2)}\nnothing\n", ""},
+        {"@param m :{X,Y}\n/**\n", ""},  // the next block drops the description
+    };
+    for (const auto& [lines, value] : cases) {
+        const FunctionDetails details =
+            Read(std::string("/*!\n") + lines + "*/\nint f(int m)\n", "int f(int m)");
+        EXPECT_EQ(details.slots[0].valueText, value) << lines;
+    }
+}
+
+TEST(ReadParamChoices, BlocksAndHelper) {
+    // The second function's block drops the first one's descriptions and note.
+    const std::string two =
+        "/** @note use a.exe here\n@param m :{A,B}\n*/\nint f(int m)\n"
+        "/*! second\n*/\nint g(int m)\n/*! after\n@param m :{C,D}\n";
+    const FunctionDetails first = Read(two, "int f(int m)");
+    EXPECT_EQ(first.slots[0].valueText, "A,B");
+    EXPECT_EQ(first.helperName, "a.exe");
+    const FunctionDetails second = Read(two, "int g(int m)");
+    EXPECT_EQ(second.slots[0].valueText, "");
+    EXPECT_EQ(second.helperName, "-");
+    EXPECT_EQ(second.documentationText, "/*! second\n*/\nint g(int m)");  // cut after ")"
+}
+
+TEST(ReadParamChoices, NothingReadWhenLookupFailedOrFileMissing) {
+    const FunctionDetails failed = Read(WorkedExample(""), kProto, 1);
+    EXPECT_EQ(failed.functionName, kProto);
+    EXPECT_EQ(failed.returnType, "");
+    EXPECT_EQ(failed.count, 0);
+    EXPECT_EQ(failed.documentationText, "");
+    testing::MemoryFiles files;
+    const FunctionDetails missing = ReadParamChoices(files, "/src/none.c", kProto, 100);
+    EXPECT_EQ(missing.functionName, kProto);
+    EXPECT_EQ(missing.count, 0);
+    EXPECT_EQ(missing.messages, (Messages{{"Could not find /src/none.c", MessageIcon::Warning}}));
+}
+
+TEST(SplitPrototype, Table) {
+    struct Case {
+        const char* prototype;
+        const char* returnType;
+        const char* name;
+        std::array<std::string, kMaxSlots> names;
+    };
+    const Case cases[] = {
+        {"char *get(char *buf,int len)", "char *", "get", {"buf", "len"}},
+        {"int f(void)", "int", "f", {}},
+        {"int f(void * p)", "int", "f", {}},
+        {"int f(T a, int b)", "int", "f", {}},
+        {"int f(int, int)", "int", "f", {}},
+        {"int f(int a, int b, int c, int d, int e)", "int", "f", {"a", "b", "c", "d"}},
+        {"reset()", "", "reset", {}},
+        {"no parenthesis", "", "no parenthesis", {}},
+        {"int f(int a, T b)", "int", "f", {"a"}},  // "T b" is too short: the list ends
+    };
+    for (const auto& c : cases) {
+        const SplitPrototypeResult split = SplitPrototype(c.prototype);
+        EXPECT_EQ(split.returnType, c.returnType) << c.prototype;
+        EXPECT_EQ(split.functionName, c.name) << c.prototype;
+        EXPECT_EQ(split.names, c.names) << c.prototype;
+    }
+}
+
+TEST(DescribeParameter, NameInsideTheTagIsStillFound) {
+    const std::string doc = "@param a :{X,Y}\n@param p :{1-2}\n@param ar :{Q}\n";
+    EXPECT_EQ(DescribeParameter(doc, "a"), "X,Y");
+    EXPECT_EQ(DescribeParameter(doc, "p"), "1-2");
+    EXPECT_EQ(DescribeParameter(doc, "ar"), "Q");
+    EXPECT_EQ(DescribeParameter(doc, "param"), "");
+}
+
+}  // namespace
+}  // namespace wrennet

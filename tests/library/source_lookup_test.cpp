@@ -1,0 +1,136 @@
+#include "source_lookup.h"
+
+#include <gtest/gtest.h>
+
+#include "memory_files.h"
+
+namespace wrennet {
+namespace {
+
+TEST(ToSourceName, Table) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"Port.h", "Port.c"},     {"PORT.H", "PORT.c"}, {"Port.s79", "Port.s79"},
+        {"Port.hpp", "Port.hpp"}, {"Port.c", "Port.c"}, {"h", "h"},
+    };
+    for (const auto& [path, source] : cases) EXPECT_EQ(ToSourceName(path), source) << path;
+}
+
+TEST(SourceCandidates, FourTriesWithIncludeMatchedWithoutCase) {
+    const std::vector<std::string> expected = {"/opt/INCLUDE/a/include/Port.c",
+                                               "/opt/INCLUDE/a/include/Port.c",
+                                               "/opt/Src/a/Src/Port.c", "/opt/src/a/src/Port.c"};
+    EXPECT_EQ(SourceCandidates("/opt/INCLUDE/a/include/Port.c"), expected);
+    EXPECT_EQ(SourceCandidates("/asm/Lib.s79")[1], "/asm/Lib.s7c");
+    EXPECT_TRUE(SourceCandidates("").empty());
+}
+
+TEST(ExpandTabs, StopsEveryFourColumns) {
+    EXPECT_EQ(ExpandTabs("abcde\tx"), "abcde   x");  // a tab at column 5 gives 3 blanks
+    EXPECT_EQ(ExpandTabs("\t\tx\t"), "        x   ");
+    EXPECT_EQ(ExpandTabs("abcd\t"), "abcd    ");
+}
+
+const std::string kSource =
+    "/** first */\n"
+    "int first(int a)\n"
+    "{}\n"
+    "  \t/*! second\n"
+    "@param b :{1,2}\n"
+    " */\n"
+    "int second(int b) {\tx;\n"
+    "  int second(int b)\n"
+    "body\n"
+    "\t/** third */\n"
+    "int third(void)\n";
+
+TEST(FindFunctionSource, CollectsTheBlockAroundTheMatch) {
+    testing::MemoryFiles files(5);
+    files.add("/src/Port.c", kSource);
+    const SourceLookup lookup = FindFunctionSource(files, "/src/Port.c", "int second(int b)");
+    EXPECT_TRUE(lookup.found);
+    EXPECT_TRUE(lookup.messages.empty());
+    EXPECT_EQ(lookup.path, "/src/Port.c");
+    EXPECT_EQ(lookup.paneText,
+              "/*! second\n@param b :{1,2}\n */\nint second(int b) { x;\n"
+              "  int second(int b)\nbody\n");
+    // Without a block before it, the pane starts at the top of the file.
+    files.add("/src/Plain.c", "x\nint f(int a)\n/** next */\n");
+    EXPECT_EQ(FindFunctionSource(files, "/src/Plain.c", "int f(int a)").paneText,
+              "x\nint f(int a)\n");
+}
+
+TEST(FindFunctionSource, FailuresInOrder) {
+    testing::MemoryFiles files;
+    files.add("/lib/src/Port.c", kSource);
+    files.add("/lib/src/Ind.c", "  int g(int a)\n");
+    const std::string notFound =
+        "Could not find \nint nothing(int a)\nin /lib/Include/Port.c\nMust match exactly.";
+    struct Case {
+        const char* path;
+        const char* prototype;
+        Messages messages;
+        const char* lastTried;
+    };
+    const Case cases[] = {
+        {"/lib/Include/Port.c",
+         "int nothing(int a)",
+         {{notFound, MessageIcon::Warning}},
+         "/lib/src/Port.c"},
+        {"/none/Port.c",
+         "int f(int a)",
+         {{"Could not find source /none/Port.c or .c", MessageIcon::Warning},
+          {"Could not find \nint f(int a)\nin /none/Port.c\nMust match exactly.",
+           MessageIcon::Warning}},
+         "/none/Port.c"},
+        {"",
+         "int f(int a)",
+         {{"Could not find \nint f(int a)\nin \nMust match exactly.", MessageIcon::Warning}},
+         ""},
+        // An indented definition never matches: one blank stays in front.
+        {"/lib/src/Ind.c",
+         "int g(int a)",
+         {{"Could not find \nint g(int a)\nin /lib/src/Ind.c\nMust match exactly.",
+           MessageIcon::Warning}},
+         "/lib/src/Ind.c"},
+    };
+    for (const auto& c : cases) {
+        const SourceLookup lookup = FindFunctionSource(files, c.path, c.prototype);
+        EXPECT_FALSE(lookup.found) << c.path;
+        EXPECT_EQ(lookup.paneText, "-") << c.path;
+        EXPECT_EQ(lookup.messages, c.messages) << c.path;
+        EXPECT_EQ(lookup.path, c.lastTried) << c.path;
+    }
+}
+
+TEST(ReadWholeLibrary, TextAndFailures) {
+    testing::MemoryFiles files;
+    files.add("/lib/a.s79", "a\tb\nc\n");
+    EXPECT_EQ(ReadWholeLibrary(files, "/lib/a.s79").paneText, "a   b\nc\n");
+    EXPECT_EQ(ReadWholeLibrary(files, "").messages,
+              (Messages{{"No library to show.", MessageIcon::Warning}}));
+    const LibraryText missing = ReadWholeLibrary(files, "/lib/b.s79");
+    EXPECT_EQ(missing.paneText, "");
+    EXPECT_EQ(missing.messages,
+              (Messages{{"Could not find source /lib/b.s79", MessageIcon::Warning}}));
+}
+
+TEST(LocateHelper, Table) {
+    testing::MemoryFiles files;
+    files.add("/lib/src/calc.exe", "");
+    using Outcome = HelperLocation::Outcome;
+    const std::tuple<const char*, const char*, Outcome, const char*> cases[] = {
+        {"/lib/src/Port.c", "calc.exe", Outcome::Found, "/lib/src/calc.exe"},
+        {"/lib/src/Port.c", "-", Outcome::None, "-"},
+        {"/libs/Port.c", "calc.exe", Outcome::None, "-"},
+        {"/abc/Port.c", "calc.exe", Outcome::Unchanged, ""},  // last "/" at index 4
+        {"Port.c", "calc.exe", Outcome::Unchanged, ""},
+    };
+    for (const auto& [source, helper, outcome, path] : cases) {
+        const HelperLocation location = LocateHelper(files, source, helper);
+        EXPECT_EQ(location.outcome, outcome) << source << " " << helper;
+        EXPECT_EQ(location.path, path) << source << " " << helper;
+    }
+}
+
+}  // namespace
+}  // namespace wrennet
