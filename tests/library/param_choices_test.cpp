@@ -50,7 +50,8 @@ TEST(ReadParamChoices, DescriptionTable) {
         {"@param m :{A,B} // default A\n", "A,B"},
         {"@param m :{A;B}\nnothing\n", ""},
         {"@param m :{(1),(2)}\nnothing\n", ""},
-        {"@param m :{X,Y}\n/**\n", ""},  // the next block drops the description
+        {"@param m :{X,Y}\n/**\n", ""},               // the next block drops the description
+        {"@param p :{X}\n@param m :{1-2}\n", "1-2"},  // the key is "@param m :{"
     };
     for (const auto& [lines, value] : cases) {
         const FunctionDetails details =
@@ -74,50 +75,36 @@ TEST(ReadParamChoices, BlocksAndHelper) {
 }
 
 TEST(ReadParamChoices, NothingReadWhenLookupFailedOrFileMissing) {
-    const FunctionDetails failed = Read(WorkedExample(""), kProto, 1);
-    EXPECT_EQ(failed.functionName, kProto);
-    EXPECT_EQ(failed.returnType, "");
-    EXPECT_EQ(failed.count, 0);
-    EXPECT_EQ(failed.documentationText, "");
+    const FunctionDetails failed = Read(WorkedExample(""), kProto, 2);
+    EXPECT_EQ(std::tuple(failed.functionName, failed.returnType, failed.count),
+              std::tuple(kProto, "", 0));
     testing::MemoryFiles files;
     const FunctionDetails missing = ReadParamChoices(files, "/src/none.c", kProto, 100);
-    EXPECT_EQ(missing.functionName, kProto);
-    EXPECT_EQ(missing.count, 0);
+    EXPECT_EQ(std::tuple(missing.functionName, missing.count), std::tuple(kProto, 0));
     EXPECT_EQ(missing.messages, (Messages{{"Could not find /src/none.c", MessageIcon::Warning}}));
 }
 
 TEST(SplitPrototype, Table) {
-    struct Case {
-        const char* prototype;
-        const char* returnType;
-        const char* name;
-        std::array<std::string, kMaxSlots> names;
+    // prototype, "return type|function name|names joined with ,"
+    const std::pair<const char*, const char*> cases[] = {
+        {"char *get(char *buf,int len)", "char *|get|buf,len"},
+        {"int f(void)", "int|f|"},
+        {"int f(void * p)", "int|f|"},
+        {"int f(T a, int b)", "int|f|"},
+        {"int f(int, int)", "int|f|"},
+        {"int f(int a, int b, int c, int d, int e)", "int|f|a,b,c,d"},
+        {"int f(int a, T b)", "int|f|a"},  // "T b" is too short: the list ends there
+        {"reset()", "|reset|"},
+        {"no parenthesis", "|no parenthesis|"},
     };
-    const Case cases[] = {
-        {"char *get(char *buf,int len)", "char *", "get", {"buf", "len"}},
-        {"int f(void)", "int", "f", {}},
-        {"int f(void * p)", "int", "f", {}},
-        {"int f(T a, int b)", "int", "f", {}},
-        {"int f(int, int)", "int", "f", {}},
-        {"int f(int a, int b, int c, int d, int e)", "int", "f", {"a", "b", "c", "d"}},
-        {"reset()", "", "reset", {}},
-        {"no parenthesis", "", "no parenthesis", {}},
-        {"int f(int a, T b)", "int", "f", {"a"}},  // "T b" is too short: the list ends
-    };
-    for (const auto& c : cases) {
-        const SplitPrototypeResult split = SplitPrototype(c.prototype);
-        EXPECT_EQ(split.returnType, c.returnType) << c.prototype;
-        EXPECT_EQ(split.functionName, c.name) << c.prototype;
-        EXPECT_EQ(split.names, c.names) << c.prototype;
+    for (const auto& [prototype, expected] : cases) {
+        const SplitPrototypeResult split = SplitPrototype(prototype);
+        std::string names;
+        for (const std::string& name : split.names) {
+            if (!name.empty()) names += (names.empty() ? "" : ",") + name;
+        }
+        EXPECT_EQ(split.returnType + "|" + split.functionName + "|" + names, expected);
     }
-}
-
-TEST(DescribeParameter, NameInsideTheTagIsStillFound) {
-    const std::string doc = "@param a :{X,Y}\n@param p :{1-2}\n@param ar :{Q}\n";
-    EXPECT_EQ(DescribeParameter(doc, "a"), "X,Y");
-    EXPECT_EQ(DescribeParameter(doc, "p"), "1-2");
-    EXPECT_EQ(DescribeParameter(doc, "ar"), "Q");
-    EXPECT_EQ(DescribeParameter(doc, "param"), "");
 }
 
 }  // namespace

@@ -67,14 +67,5 @@ TEST(NormalisePrototype, AgreesWithLiteralReplacements) {
     }
 }
 
-TEST(NormalisedBeginsWith, RejectsByFirstByteOnlyWhenExact) {
-    std::string scratch;
-    EXPECT_TRUE(NormalisedBeginsWith("extern int f(int a) {", "int f(int a)", scratch));
-    EXPECT_TRUE(NormalisedBeginsWith(" (x)", "(x)", scratch));
-    EXPECT_FALSE(NormalisedBeginsWith("  int f(int a)", "int f(int a)", scratch));
-    EXPECT_FALSE(NormalisedBeginsWith("Int f(int a)", "int f(int a)", scratch));
-    EXPECT_FALSE(NormalisedBeginsWith("", "i", scratch));
-}
-
 }  // namespace
 }  // namespace wrennet
