@@ -1,8 +1,10 @@
 #pragma once
 
 #include <algorithm>
+#include <bit>
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <string_view>
 #include <vector>
 
@@ -18,6 +20,9 @@ namespace wrennet {
 // within a group that is still tied. `Entries` is any indexable list of texts.
 template <class Entries>
 class EntrySorter {
+    static_assert(std::endian::native == std::endian::little,
+                  "keys are built from little-endian loads");
+
   public:
     explicit EntrySorter(const Entries& entries) : entries_(entries), keys_(entries.size()) {
         for (std::size_t i = 0; i < keys_.size(); ++i) {
@@ -45,16 +50,21 @@ class EntrySorter {
         std::uint32_t index;  // position in the file, the final tie-break
     };
 
+    // Up to 8 bytes of `text` from `from`, letters folded to lower case,
+    // big-endian and zero-padded, so that integer order is byte order.
     static std::uint64_t FoldedChunk(std::string_view text, std::size_t from) {
         if (from >= text.size()) return 0;
         const std::size_t take = std::min(text.size() - from, kChunk);
-        std::uint64_t chunk = 0;
-        for (std::size_t i = 0; i < take; ++i) {
-            char c = text[from + i];
-            if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-            chunk |= std::uint64_t{static_cast<unsigned char>(c)} << (8 * (kChunk - 1 - i));
-        }
-        return chunk;
+        std::uint64_t bytes = 0;
+        std::memcpy(&bytes, text.data() + from, take);  // little-endian host: byte 0 lowest
+        // Fold all eight bytes at once: a byte is upper case when its low seven
+        // bits lie in 'A'..'Z' and its top bit is clear.
+        constexpr std::uint64_t kOnes = 0x0101010101010101ull;
+        const std::uint64_t low7 = bytes & (0x7F * kOnes);
+        const std::uint64_t fromA = low7 + (0x80 - 'A') * kOnes;
+        const std::uint64_t pastZ = low7 + (0x80 - 'Z' - 1) * kOnes;
+        const std::uint64_t upper = fromA & ~pastZ & ~bytes & (0x80 * kOnes);
+        return __builtin_bswap64(bytes | (upper >> 2));
     }
 
     void load(Key& key, std::size_t depth) const {

@@ -12,8 +12,6 @@ bool StartsExternAndBlank(std::string_view text, std::size_t at) {
            IsBlankOrTab(text[at + 6]);
 }
 
-}  // namespace
-
 // One pass that gives exactly what the nine replacements give one after the other.
 //
 // Tabs become blanks and runs of blanks collapse, so the text seen by the later
@@ -24,13 +22,11 @@ bool StartsExternAndBlank(std::string_view text, std::size_t at) {
 //   - every "," becomes ", ", except that the added blank goes when the next
 //     character after the comma (after one dropped blank) is "(" or ")".
 // Blanks are therefore held back until the next character is known.
-void AppendNormalisedPrototype(std::string_view text, std::string& out) {
+//
+// Each output character goes to emit(c), which returns false to stop early.
+template <class Emit>
+void Normalise(std::string_view text, Emit emit) {
     const std::size_t size = text.size();
-    const std::size_t base = out.size();
-    // Only a comma grows (into two characters); nothing else adds to the text.
-    out.resize(base + 2 * size);
-    char* const first = out.data() + base;
-    char* write = first;
     char previous = '\0';  // last character of the collapsed text
     bool heldBlank = false;
     bool heldCommaBlank = false;
@@ -51,19 +47,33 @@ void AppendNormalisedPrototype(std::string_view text, std::string& out) {
         }
         const bool opensOrCloses = c == '(' || c == ')';
         if (heldBlank) {
-            if (c != ',' && !opensOrCloses) *write++ = ' ';
             heldBlank = false;
+            if (c != ',' && !opensOrCloses && !emit(' ')) return;
         }
         if (heldCommaBlank) {
-            if (!opensOrCloses) *write++ = ' ';
             heldCommaBlank = false;
+            if (!opensOrCloses && !emit(' ')) return;
         }
-        *write++ = c;
+        if (!emit(c)) return;
         if (c == ',') heldCommaBlank = true;
         previous = c;
         ++at;
     }
-    if (heldBlank || heldCommaBlank) *write++ = ' ';
+    if (heldBlank || heldCommaBlank) emit(' ');
+}
+
+}  // namespace
+
+void AppendNormalisedPrototype(std::string_view text, std::string& out) {
+    const std::size_t base = out.size();
+    // Only a comma grows (into two characters); nothing else adds to the text.
+    out.resize(base + 2 * text.size());
+    char* const first = out.data() + base;
+    char* write = first;
+    Normalise(text, [&write](char c) {
+        *write++ = c;
+        return true;
+    });
     out.resize(base + static_cast<std::size_t>(write - first));
 }
 
@@ -91,9 +101,18 @@ bool NormalisedBeginsWith(std::string_view text, std::string_view prefix, std::s
     } else if (first != 'e' && first != wanted) {
         return false;
     }
-    NormalisePrototypeInto(text, scratch);
-    return scratch.size() >= prefix.size() &&
-           std::memcmp(scratch.data(), prefix.data(), prefix.size()) == 0;
+    // Compare while normalising, and stop at the first difference.
+    std::size_t matched = 0;
+    bool differs = false;
+    Normalise(text, [&](char c) {
+        if (c != prefix[matched]) {
+            differs = true;
+            return false;
+        }
+        return ++matched < prefix.size();
+    });
+    scratch.clear();
+    return !differs && matched == prefix.size();
 }
 
 }  // namespace wrennet

@@ -20,7 +20,8 @@ void NormalisePrototypeInto(std::string_view text, std::string& out);
 void AppendNormalisedPrototype(std::string_view text, std::string& out);
 
 // Whether NormalisePrototype(text) begins with `prefix`. Most lines of a source
-// file are settled by their first byte alone; `scratch` is used only for the rest.
+// file are settled by their first byte alone, the rest by normalising only as far
+// as the first difference. `scratch` is left empty (kept for callers that reuse it).
 bool NormalisedBeginsWith(std::string_view text, std::string_view prefix, std::string& scratch);
 
 }  // namespace wrennet
