@@ -1,0 +1,240 @@
+#include "function_list_test.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTest>
+#include <QTextBlock>
+#include <filesystem>
+
+#include "click_label.h"
+#include "session.h"
+
+using wrennet::MessageIcon;
+using wrennet::testing::CloseList;
+using wrennet::testing::OpenList;
+using wrennet::testing::Session;
+
+namespace {
+
+// Three functions; sorted: PortClose, PortRead, PortReset.
+const char* const kAsmLibrary =
+    "/**\nint PortRead(int port, int mode)\n * @brief int PortRead reads.\n"
+    " * @param port :{0,1,2}\n * @param mode :{RD|WR}\n */\n"
+    "; C Function prototype: int PortRead(int port, int mode)\n"
+    "/**\nvoid PortReset(void)\n * @brief void PortReset resets.\n */\n"
+    "; C Function prototype: void PortReset(void)\n"
+    "/**\nint PortClose(int port)\n * @brief int PortClose closes.\n */\n"
+    "; C Function prototype: int PortClose(int port)\n";
+
+const char* const kHeader =
+    "int PortOpen(int port);\r\nextern int  PortRead (int port , int mode );\r\n";
+const char* const kSource =
+    "/**\n * @brief int PortOpen opens.\n */\nint PortOpen(int port)\n{\n}\n"
+    "/**\n * @brief int PortRead reads.\n * @param port :{0,1}\n"
+    " * @note Ask probe.exe for the port\n */\nint PortRead(int port, int mode)\n{\n}\n";
+
+std::string IniFor(const std::string& library, const std::string& choice) {
+    return "[Last]\nIntro=No\nChoice=" + choice + "\nLibrary=%F" + library + "\n[Libraries]\n%F" +
+           library + "=Yes\n";
+}
+
+}  // namespace
+
+void FunctionListTest::openAndClose_data() {
+    QTest::addColumn<QString>("library");
+    QTest::addColumn<QString>("lastChoice");
+    QTest::addColumn<int>("selectedWhileOpen");
+    QTest::addColumn<QString>("choiceWhileOpen");
+    QTest::addColumn<QString>("paneWhileOpen");
+    QTest::addColumn<int>("closeOn");
+    QTest::addColumn<QString>("choiceAfter");
+    QTest::addColumn<QString>("paneAfter");
+    QTest::addColumn<QString>("helperAfter");  // relative to the folder; "-" for none
+
+    // clang-format off
+    QTest::newRow("last choice third, pane on the first, close on the second")
+        << "lib/Port.s79" << "void PortReset(void)"
+        << 2 << "void PortReset(void)" << "int PortClose closes"
+        << 1 << "int PortRead(int port, int mode)" << "@param mode :{RD|WR}" << "-";
+    QTest::newRow("last choice in other letter case: selected, not rewritten")
+        << "lib/Port.s79" << "INT PORTREAD(INT PORT, INT MODE)"
+        << 1 << "INT PORTREAD(INT PORT, INT MODE)" << "int PortClose closes"
+        << -1 << "int PortRead(int port, int mode)" << "@brief int PortRead reads." << "-";
+    QTest::newRow("unknown last choice: the first entry, written at once")
+        << "lib/Port.s79" << "int Gone(void)"
+        << 0 << "int PortClose(int port)" << "int PortClose closes"
+        << -1 << "int PortClose(int port)" << "int PortClose closes" << "-";
+    QTest::newRow("header with its source in a src folder and a helper beside it")
+        << "Include/Port.h" << ""
+        << 0 << "int PortOpen(int port)" << "int PortOpen opens"
+        << 1 << "int PortRead(int port, int mode)" << "@note Ask probe.exe" << "src/probe.exe";
+    // clang-format on
+}
+
+void FunctionListTest::openAndClose() {
+    QFETCH(QString, library);
+    QFETCH(QString, lastChoice);
+    QFETCH(int, selectedWhileOpen);
+    QFETCH(QString, choiceWhileOpen);
+    QFETCH(QString, paneWhileOpen);
+    QFETCH(int, closeOn);
+    QFETCH(QString, choiceAfter);
+    QFETCH(QString, paneAfter);
+    QFETCH(QString, helperAfter);
+
+    Session session;
+    session.write("lib/Port.s79", kAsmLibrary);
+    session.write("Include/Port.h", kHeader);
+    session.write("src/Port.c", kSource);
+    session.write("src/probe.exe", "#!/bin/sh\n");
+    session.write("Wrennet.ini", IniFor(library.toStdString(), lastChoice.toStdString()));
+    wrennet::WrennetDlg& window = session.start();
+    auto& functions = *window.controls().functionCombo;
+    QCOMPARE(functions.count(), 0);
+
+    OpenList(functions);
+    QCOMPARE(functions.currentIndex(), selectedWhileOpen);
+    QCOMPARE(QString::fromStdString(session.settings().choice()), choiceWhileOpen);
+    QVERIFY2(window.paneText().find(paneWhileOpen.toStdString()) != std::string::npos,
+             window.paneText().c_str());
+
+    CloseList(functions, closeOn);
+    QCOMPARE(QString::fromStdString(session.settings().choice()), choiceAfter);
+    QVERIFY2(window.paneText().find(paneAfter.toStdString()) != std::string::npos,
+             window.paneText().c_str());
+    QVERIFY(session.platform.messages.empty());
+    QCOMPARE(window.controls().functionLabel->text(),
+             QString::fromStdString(window.functionName()));
+    const std::string helper =
+        helperAfter == "-" ? std::string("-") : session.path(helperAfter.toStdString());
+    QCOMPARE(window.helperPath(), helper);
+    QCOMPARE(window.controls().helpersButton->isHidden(), helper == "-");
+    if (helper != "-") QCOMPARE(window.controls().helpersButton->text(), QString("probe.exe"));
+}
+
+void FunctionListTest::lookupFailures_data() {
+    QTest::addColumn<QString>("source");  // "": no source file at all
+    QTest::addColumn<QStringList>("messageStarts");
+
+    QTest::newRow("prototype not in the source")
+        << "/**\n * @brief other\n */\nint Other(void)\n"
+        << QStringList{"Could not find \nint PortOpen(int port)\nin "};
+    QTest::newRow("no source anywhere")
+        << ""
+        << QStringList{"Could not find source ", "Could not find \nint PortOpen(int port)\nin "};
+}
+
+void FunctionListTest::lookupFailures() {
+    QFETCH(QString, source);
+    QFETCH(QStringList, messageStarts);
+
+    Session session;
+    session.write("Include/Port.h", kHeader);
+    if (!source.isEmpty()) session.write("Include/Port.c", source.toStdString());
+    session.write("Wrennet.ini", IniFor("Include/Port.h", ""));
+    wrennet::WrennetDlg& window = session.start();
+    auto& functions = *window.controls().functionCombo;
+    OpenList(functions);
+    session.platform.messages.clear();
+    CloseList(functions, 0);
+
+    QVERIFY(session.platform.messages.size() >= static_cast<std::size_t>(messageStarts.size()));
+    for (int i = 0; i < messageStarts.size(); ++i) {
+        const auto& message = session.platform.messages[static_cast<std::size_t>(i)];
+        QVERIFY2(message.text.rfind(messageStarts[i].toStdString(), 0) == 0, message.text.c_str());
+        QCOMPARE(message.icon, MessageIcon::Warning);
+    }
+    QVERIFY(session.platform.messages.front().text.find("Must match exactly.") !=
+                std::string::npos ||
+            session.platform.messages.front().text.find(" or .c") != std::string::npos);
+    QCOMPARE(window.paneText(), std::string("-"));
+    QCOMPARE(window.controls().sourcePane->toPlainText(), QString("-"));
+    QCOMPARE(session.settings().choice(), std::string("int PortOpen(int port)"));
+}
+
+void FunctionListTest::showWholeLibrary() {
+    Session session;
+    session.write("Include/Port.h", kHeader);
+    session.write("src/Port.c", kSource);
+    session.write("Wrennet.ini", IniFor("Include/Port.h", ""));
+    wrennet::WrennetDlg& window = session.start();
+    auto& functions = *window.controls().functionCombo;
+    OpenList(functions);
+    CloseList(functions, 1);
+    QVERIFY(window.paneText().find("@brief int PortRead") != std::string::npos);
+
+    QTest::mouseClick(window.controls().showButton, Qt::LeftButton);
+    QCOMPARE(window.paneText(), std::string(kHeader));
+    // The pane shows one line per line of the file, without the carriage returns.
+    QCOMPARE(window.controls().sourcePane->toPlainText(),
+             QString("int PortOpen(int port);\nextern int  PortRead (int port , int mode );\n"));
+
+    // The file vanishes between listing and use: the designed messages, no harm.
+    std::filesystem::remove(session.path("Include/Port.h"));
+    session.platform.messages.clear();
+    OpenList(functions);
+    QCOMPARE(functions.count(), 0);
+    QCOMPARE(session.platform.messages.size(), 1u);
+    QCOMPARE(session.platform.messages[0].text,
+             "Library " + session.path("Include/Port.h") +
+                 " source file not available.\nFix using Library Combobox.");
+    QCOMPARE(session.platform.messages[0].icon, MessageIcon::Information);
+    QCoreApplication::processEvents();
+    QCOMPARE(window.paneText(), std::string());
+    QTest::mouseClick(window.controls().showButton, Qt::LeftButton);
+    QCOMPARE(session.platform.messages.back().text,
+             "Could not find source " + session.path("Include/Port.h"));
+}
+
+void FunctionListTest::labelClickScrollsPane_data() {
+    QTest::addColumn<QString>("label");
+    QTest::addColumn<QString>("lineStart");  // "": the caret's line, the first
+
+    QTest::newRow("first parameter") << "1045"
+                                     << " @param alpha";
+    QTest::newRow("second parameter") << "1046"
+                                      << " @param beta";
+    QTest::newRow("undocumented parameter goes to the caret") << "1047"
+                                                              << "";
+    QTest::newRow("function name goes to the definition") << "1050"
+                                                          << "int Big(int alpha";
+}
+
+void FunctionListTest::labelClickScrollsPane() {
+    QFETCH(QString, label);
+    QFETCH(QString, lineStart);
+
+    std::string filler;
+    for (int i = 0; i < 80; ++i) filler += " * filler line\n";
+    const std::string source = "/**\n @brief int Big does much.\n" + filler +
+                               " @param alpha :{1,2}\n" + filler + " @param beta :{3,4}\n" +
+                               filler + " */\nint Big(int alpha, int beta, int gamma)\n{\n" +
+                               filler + "}\n";
+    Session session;
+    // An assembler library is its own source: the documentation follows the marker.
+    session.write("lib/Big.s79",
+                  "; C Function prototype: int Big(int alpha, int beta, int gamma)\n" + source);
+    session.write("Wrennet.ini", IniFor("lib/Big.s79", ""));
+    wrennet::WrennetDlg& window = session.start();
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    auto& functions = *window.controls().functionCombo;
+    OpenList(functions);
+    CloseList(functions, 0);
+    QVERIFY2(window.paneText() == source,
+             session.platform.messages.empty() ? "" : session.platform.messages[0].text.c_str());
+    auto& pane = *window.controls().sourcePane;
+    pane.verticalScrollBar()->setValue(pane.verticalScrollBar()->maximum());
+
+    QTest::mouseClick(window.findChild<QLabel*>(label), Qt::LeftButton);
+
+    const QString shown = pane.document()->findBlockByNumber(window.firstVisiblePaneLine()).text();
+    if (lineStart.isEmpty()) {
+        QCOMPARE(window.firstVisiblePaneLine(), 0);
+    } else {
+        QVERIFY2(shown.startsWith(lineStart), qPrintable(shown));
+    }
+}
