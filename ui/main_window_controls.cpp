@@ -6,7 +6,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QPlainTextEdit>
 #include <QPushButton>
 
 #include "click_label.h"
@@ -14,6 +13,7 @@
 #include "function_list_model.h"
 #include "mnemonic_group_box.h"
 #include "popup_combo_box.h"
+#include "source_pane.h"
 
 namespace wrennet {
 namespace {
@@ -52,13 +52,10 @@ QWidget* CreateControl(const ControlSpec& spec, QDialog& window, const DialogUni
             break;
         }
         case ControlKind::SourcePane: {
-            auto* pane = new QPlainTextEdit(&window);
-            pane->setReadOnly(true);
-            pane->setLineWrapMode(QPlainTextEdit::NoWrap);
+            auto* pane = new SourcePane(&window);
             pane->setFont(fixedFont);
             pane->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
             pane->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-            pane->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
             widget = pane;
             break;
         }
@@ -112,7 +109,7 @@ MainWindowControls BuildMainWindowControls(QDialog& window, const DialogUnits& u
     MainWindowControls c;
     c.libraryCombo = Find<PopupComboBox>(byName, "1005");
     c.functionCombo = Find<PopupComboBox>(byName, "1000");
-    c.sourcePane = Find<QPlainTextEdit>(byName, "1014");
+    c.sourcePane = Find<SourcePane>(byName, "1014");
     c.showButton = Find<QPushButton>(byName, "1061");
     c.unlistButton = Find<QPushButton>(byName, "1006");
     c.addButton = Find<QPushButton>(byName, "1007");

@@ -10,7 +10,6 @@ class QDialog;
 class QLabel;
 class QLineEdit;
 class QListWidget;
-class QPlainTextEdit;
 class QPushButton;
 
 namespace wrennet {
@@ -19,6 +18,7 @@ class ClickLabel;
 class FunctionListModel;
 class MnemonicGroupBox;
 class PopupComboBox;
+class SourcePane;
 
 // The main window's controls, built from its control table: placed in pixels
 // from their dialog units, with their texts, tooltips, fonts and initial
@@ -27,7 +27,7 @@ struct MainWindowControls {
     PopupComboBox* libraryCombo = nullptr;
     PopupComboBox* functionCombo = nullptr;
     FunctionListModel* functionModel = nullptr;
-    QPlainTextEdit* sourcePane = nullptr;
+    SourcePane* sourcePane = nullptr;
     QPushButton* showButton = nullptr;
     QPushButton* unlistButton = nullptr;
     QPushButton* addButton = nullptr;

@@ -1,11 +1,9 @@
 #include "pane_navigator.h"
 
-#include <QPlainTextEdit>
-#include <QScrollBar>
-#include <QTextBlock>
 #include <algorithm>
 
 #include "pane_navigation.h"
+#include "source_pane.h"
 
 namespace wrennet {
 
@@ -25,15 +23,11 @@ void PaneNavigator::goToDeclaration(std::string_view paneText, std::string_view 
 }
 
 void PaneNavigator::scrollToPosition(std::string_view paneText, std::size_t position) {
-    const QTextCursor caret = pane_.textCursor();
-    const int line = position == kNoPosition
-                         ? caret.document()->findBlock(caret.selectionStart()).blockNumber()
-                         : LineOfPosition(paneText, position);
-    // Without wrapping the pane's vertical scroll bar counts lines, and its
-    // value is the first visible one.
-    pane_.verticalScrollBar()->setValue(line);
+    const int line =
+        position == kNoPosition ? pane_.caretLine() : LineOfPosition(paneText, position);
+    pane_.scrollToLine(line);
 }
 
-int PaneNavigator::firstVisibleLine() const { return pane_.verticalScrollBar()->value(); }
+int PaneNavigator::firstVisibleLine() const { return pane_.firstVisibleLine(); }
 
 }  // namespace wrennet

@@ -3,9 +3,9 @@
 #include <cstddef>
 #include <string_view>
 
-class QPlainTextEdit;
-
 namespace wrennet {
+
+class SourcePane;
 
 // The line of the pane that holds byte `position` of the pane text: the number
 // of "\n" before it. The pane shows one line per "\n", so this is also the
@@ -17,7 +17,7 @@ int LineOfPosition(std::string_view paneText, std::size_t position);
 // selection moves.
 class PaneNavigator {
   public:
-    explicit PaneNavigator(QPlainTextEdit& pane) : pane_(pane) {}
+    explicit PaneNavigator(SourcePane& pane) : pane_(pane) {}
 
     // The place of "@param <name>"; the caret's line when it is not there.
     void goToParameter(std::string_view paneText, std::string_view parameterName);
@@ -30,7 +30,7 @@ class PaneNavigator {
     int firstVisibleLine() const;
 
   private:
-    QPlainTextEdit& pane_;
+    SourcePane& pane_;
 };
 
 }  // namespace wrennet

@@ -9,7 +9,6 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QShortcut>
 
@@ -24,6 +23,7 @@
 #include "scanner.h"
 #include "shown_text.h"
 #include "source_lookup.h"
+#include "source_pane.h"
 #include "wrennet_settings.h"
 
 namespace wrennet {

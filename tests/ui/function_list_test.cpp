@@ -2,15 +2,13 @@
 
 #include <QComboBox>
 #include <QLabel>
-#include <QPlainTextEdit>
 #include <QPushButton>
-#include <QScrollBar>
 #include <QTest>
-#include <QTextBlock>
 #include <filesystem>
 
 #include "click_label.h"
 #include "session.h"
+#include "source_pane.h"
 
 using wrennet::MessageIcon;
 using wrennet::testing::CloseList;
@@ -227,11 +225,11 @@ void FunctionListTest::labelClickScrollsPane() {
     QVERIFY2(window.paneText() == source,
              session.platform.messages.empty() ? "" : session.platform.messages[0].text.c_str());
     auto& pane = *window.controls().sourcePane;
-    pane.verticalScrollBar()->setValue(pane.verticalScrollBar()->maximum());
+    pane.scrollToLine(pane.lineCount());
 
     QTest::mouseClick(window.findChild<QLabel*>(label), Qt::LeftButton);
 
-    const QString shown = pane.document()->findBlockByNumber(window.firstVisiblePaneLine()).text();
+    const QString shown = pane.lineText(window.firstVisiblePaneLine());
     if (lineStart.isEmpty()) {
         QCOMPARE(window.firstVisiblePaneLine(), 0);
     } else {

@@ -1,10 +1,10 @@
 #include "library_list_test.h"
 
 #include <QComboBox>
-#include <QPlainTextEdit>
 #include <QTest>
 
 #include "session.h"
+#include "source_pane.h"
 
 using wrennet::MessageAnswer;
 using wrennet::MessageIcon;

@@ -4,12 +4,12 @@
 
 #include <QComboBox>
 #include <QFontDatabase>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
 
 #include "function_list_model.h"
 #include "session.h"
+#include "source_pane.h"
 
 using wrennet::MessageIcon;
 using wrennet::testing::Session;

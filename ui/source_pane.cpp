@@ -1,0 +1,108 @@
+#include "source_pane.h"
+
+#include <QFontMetrics>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QScrollBar>
+#include <algorithm>
+
+namespace wrennet {
+
+SourcePane::SourcePane(QWidget* parent) : QAbstractScrollArea(parent) {
+    setFocusPolicy(Qt::StrongFocus);
+    setFrameShape(QFrame::StyledPanel);
+    setFrameShadow(QFrame::Sunken);
+    setBackgroundRole(QPalette::Base);
+    viewport()->setBackgroundRole(QPalette::Base);
+    viewport()->setCursor(Qt::IBeamCursor);
+    setPlainText(QString());
+}
+
+void SourcePane::setPlainText(const QString& text) {
+    text_ = text;
+    lineStarts_.clear();
+    lineStarts_.push_back(0);
+    longestLine_ = 0;
+    qsizetype start = 0;
+    for (qsizetype end = text_.indexOf(u'\n'); end >= 0; end = text_.indexOf(u'\n', start)) {
+        longestLine_ = std::max(longestLine_, end - start);
+        start = end + 1;
+        lineStarts_.push_back(start);
+    }
+    longestLine_ = std::max(longestLine_, text_.size() - start);
+    // A final line end does not open a line of its own.
+    if (lineStarts_.size() > 1 && lineStarts_.back() == text_.size()) lineStarts_.pop_back();
+    caretLine_ = 0;
+    updateScrollBars();
+    verticalScrollBar()->setValue(0);
+    horizontalScrollBar()->setValue(0);
+    viewport()->update();
+}
+
+QString SourcePane::lineText(int line) const {
+    if (line < 0 || line >= lineCount()) return {};
+    const qsizetype start = lineStarts_[static_cast<std::size_t>(line)];
+    qsizetype end =
+        line + 1 < lineCount() ? lineStarts_[static_cast<std::size_t>(line) + 1] - 1 : text_.size();
+    if (end > start && text_.at(end - 1) == u'\n') --end;
+    return text_.mid(start, end - start);
+}
+
+int SourcePane::firstVisibleLine() const { return verticalScrollBar()->value(); }
+
+void SourcePane::scrollToLine(int line) { verticalScrollBar()->setValue(line); }
+
+int SourcePane::lineHeight() const { return std::max(1, QFontMetrics(font()).lineSpacing()); }
+
+int SourcePane::visibleLines() const { return std::max(1, viewport()->height() / lineHeight()); }
+
+void SourcePane::updateScrollBars() {
+    const int lines = lineCount();
+    verticalScrollBar()->setRange(0, std::max(0, lines - visibleLines()));
+    verticalScrollBar()->setPageStep(visibleLines());
+    verticalScrollBar()->setSingleStep(1);
+    const QFontMetrics metrics(font());
+    const qsizetype widest = longestLine_ * metrics.horizontalAdvance(u'M') + 8;
+    const int width = static_cast<int>(std::min<qsizetype>(widest, 1 << 30));
+    horizontalScrollBar()->setRange(0, std::max(0, width - viewport()->width()));
+    horizontalScrollBar()->setPageStep(viewport()->width());
+    horizontalScrollBar()->setSingleStep(metrics.horizontalAdvance(u'M'));
+}
+
+void SourcePane::paintEvent(QPaintEvent*) {
+    QPainter painter(viewport());
+    painter.setFont(font());
+    const QFontMetrics metrics(font());
+    const int height = lineHeight();
+    const int x = 4 - horizontalScrollBar()->value();
+    const int first = firstVisibleLine();
+    const int last = std::min(lineCount(), first + visibleLines() + 1);
+    for (int line = first; line < last; ++line) {
+        const int top = (line - first) * height;
+        painter.drawText(x, top + metrics.ascent(), lineText(line));
+    }
+}
+
+void SourcePane::resizeEvent(QResizeEvent* event) {
+    QAbstractScrollArea::resizeEvent(event);
+    updateScrollBars();
+}
+
+void SourcePane::mousePressEvent(QMouseEvent* event) {
+    const int line = firstVisibleLine() + static_cast<int>(event->position().y()) / lineHeight();
+    caretLine_ = std::clamp(line, 0, std::max(0, lineCount() - 1));
+    QAbstractScrollArea::mousePressEvent(event);
+}
+
+void SourcePane::keyPressEvent(QKeyEvent* event) {
+    if (event->matches(QKeySequence::MoveToStartOfDocument)) {
+        verticalScrollBar()->setValue(0);
+    } else if (event->matches(QKeySequence::MoveToEndOfDocument)) {
+        verticalScrollBar()->setValue(verticalScrollBar()->maximum());
+    } else {
+        QAbstractScrollArea::keyPressEvent(event);
+    }
+}
+
+}  // namespace wrennet
