@@ -17,26 +17,42 @@ namespace wrennet {
 // Entries of one library tend to share long prefixes ("int Port..."), which makes
 // string comparisons slow, so the sorter works on 16 folded bytes at a time held
 // in the key itself, sorting by plain integers and going 16 bytes deeper only
-// within a group that is still tied. `Entries` is any indexable list of texts.
+// within a group that is still tied. `Entries` is any indexable list of texts; it must outlive the
+// sorter.
 template <class Entries>
 class EntrySorter {
     static_assert(std::endian::native == std::endian::little,
                   "keys are built from little-endian loads");
 
   public:
-    explicit EntrySorter(const Entries& entries) : entries_(entries), keys_(entries.size()) {
+    explicit EntrySorter(const Entries& entries) : keys_(entries.size()) {
         for (std::size_t i = 0; i < keys_.size(); ++i) {
+            const std::string_view text = entries[i];
+            keys_[i].text = text.data();
+            keys_[i].size = static_cast<std::uint32_t>(text.size());
             keys_[i].index = static_cast<std::uint32_t>(i);
         }
     }
 
     // Entry numbers (positions in file order) in the combo's order.
     std::vector<std::uint32_t> order() {
-        sortRange(0, keys_.size(), 0);
         std::vector<std::uint32_t> indices;
         indices.reserve(keys_.size());
-        for (const Key& key : keys_) indices.push_back(key.index);
+        visitInOrder(
+            [&indices](std::uint32_t index, std::string_view) { indices.push_back(index); });
         return indices;
+    }
+
+    // Calls visit(entry number, text) for every entry in the combo's order.
+    template <class Visit>
+    void visitInOrder(Visit visit) {
+        sortRange(0, keys_.size(), 0);
+        // The texts are read in a scattered order: ask for each a few steps ahead.
+        constexpr std::size_t kAhead = 8;
+        for (std::size_t i = 0; i < keys_.size(); ++i) {
+            if (i + kAhead < keys_.size()) __builtin_prefetch(keys_[i + kAhead].text);
+            visit(keys_[i].index, std::string_view(keys_[i].text, keys_[i].size));
+        }
     }
 
   private:
@@ -44,8 +60,12 @@ class EntrySorter {
     static constexpr std::size_t kKeyBytes = 2 * kChunk;
 
     struct Key {
-        std::uint64_t high;   // folded bytes [depth, depth + 8), big-endian, zero-padded
-        std::uint64_t low;    // folded bytes [depth + 8, depth + 16), the same way
+        std::uint64_t high;  // folded bytes [depth, depth + 8), big-endian, zero-padded
+        std::uint64_t low;   // folded bytes [depth + 8, depth + 16), the same way
+        // The text itself rather than its entry number, so that going deeper
+        // within a tied group reads it without looking up the entry first.
+        const char* text;
+        std::uint32_t size;
         std::uint32_t width;  // bytes left from depth, capped at 17 ("goes on past the key")
         std::uint32_t index;  // position in the file, the final tie-break
     };
@@ -68,7 +88,7 @@ class EntrySorter {
     }
 
     void load(Key& key, std::size_t depth) const {
-        const std::string_view text = entries_[key.index];
+        const std::string_view text(key.text, key.size);
         key.high = FoldedChunk(text, depth);
         key.low = FoldedChunk(text, depth + kChunk);
         // A shorter text sorts before a longer one that agrees with it so far,
@@ -102,7 +122,6 @@ class EntrySorter {
         }
     }
 
-    const Entries& entries_;
     std::vector<Key> keys_;
 };
 

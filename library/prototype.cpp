@@ -64,17 +64,20 @@ void Normalise(std::string_view text, Emit emit) {
 
 }  // namespace
 
-void AppendNormalisedPrototype(std::string_view text, std::string& out) {
-    const std::size_t base = out.size();
-    // Only a comma grows (into two characters); nothing else adds to the text.
-    out.resize(base + 2 * text.size());
-    char* const first = out.data() + base;
-    char* write = first;
+std::size_t NormalisePrototypeTo(std::string_view text, char* out) {
+    char* write = out;
     Normalise(text, [&write](char c) {
         *write++ = c;
         return true;
     });
-    out.resize(base + static_cast<std::size_t>(write - first));
+    return static_cast<std::size_t>(write - out);
+}
+
+void AppendNormalisedPrototype(std::string_view text, std::string& out) {
+    const std::size_t base = out.size();
+    // Only a comma grows (into two characters); nothing else adds to the text.
+    out.resize(base + 2 * text.size());
+    out.resize(base + NormalisePrototypeTo(text, out.data() + base));
 }
 
 void NormalisePrototypeInto(std::string_view text, std::string& out) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -15,6 +16,10 @@ std::string NormalisePrototype(std::string_view text);
 
 // The same into a caller-owned buffer, for hot loops that must not allocate.
 void NormalisePrototypeInto(std::string_view text, std::string& out);
+
+// The same, written to `out`, which has room for 2 * text.size() bytes (only a
+// comma grows); returns the length written.
+std::size_t NormalisePrototypeTo(std::string_view text, char* out);
 
 // The same, appended to what `out` already holds.
 void AppendNormalisedPrototype(std::string_view text, std::string& out);

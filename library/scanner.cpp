@@ -63,7 +63,7 @@ void PrototypeCollector::feed(std::string_view piece) {
         while (start < scratch_.size() && IsCSpace(scratch_[start])) ++start;
         const std::size_t close = scratch_.find(')', start);
         if (close == std::string::npos || close - start <= 2) return;
-        entries_.emplace_back(scratch_, start, close - start + 1);
+        entries_.add(std::string_view(scratch_).substr(start, close - start + 1));
         return;
     }
 
@@ -94,13 +94,17 @@ void PrototypeCollector::feed(std::string_view piece) {
     if (close == kNone) return;
     if (close >= 5) kept = kept.substr(0, close + 1);
     if (kept.find('(') == kNone) return;
-    NormalisePrototypeInto(kept, scratch_);
-    if (!scratch_.empty() && IsAsciiLetter(scratch_[0])) entries_.push_back(scratch_);
+    // Normalised straight into the entry store, and kept only when it still
+    // starts with a letter.
+    char* const entry = entries_.reserve(2 * kept.size());
+    const std::size_t length = NormalisePrototypeTo(kept, entry);
+    if (length != 0 && IsAsciiLetter(entry[0])) entries_.commit(length);
 }
 
 std::vector<std::string> PrototypeCollector::take() {
-    std::vector<std::string> entries(std::make_move_iterator(entries_.begin()),
-                                     std::make_move_iterator(entries_.end()));
+    std::vector<std::string> entries;
+    entries.reserve(entries_.size());
+    for (std::size_t i = 0; i < entries_.size(); ++i) entries.emplace_back(entries_[i]);
     entries_.clear();
     return entries;
 }
@@ -108,13 +112,8 @@ std::vector<std::string> PrototypeCollector::take() {
 std::vector<std::string> PrototypeCollector::takeSorted() {
     std::vector<std::string> entries;
     entries.reserve(entries_.size());
-    const std::vector<std::uint32_t> order = EntrySorter(entries_).order();
-    // The entries are taken in a scattered order: ask for each a few steps ahead.
-    constexpr std::size_t kAhead = 16;
-    for (std::size_t i = 0; i < order.size(); ++i) {
-        if (i + kAhead < order.size()) __builtin_prefetch(&entries_[order[i + kAhead]]);
-        entries.push_back(std::move(entries_[order[i]]));
-    }
+    EntrySorter(entries_).visitInOrder(
+        [&entries](std::uint32_t, std::string_view text) { entries.emplace_back(text); });
     entries_.clear();
     return entries;
 }

@@ -1,10 +1,10 @@
 #pragma once
 
-#include <deque>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "entry_texts.h"
 #include "file_reader.h"
 #include "message.h"
 
@@ -37,7 +37,7 @@ Message LibraryNotAvailable(std::string_view path);
 // Entries of one kind of file, fed piece by piece (exposed for tests, fuzzers and
 // benchmarks that work on memory). Not sorted.
 class PrototypeCollector {
-public:
+  public:
     explicit PrototypeCollector(LibraryKind kind) : kind_(kind) {}
     void feed(std::string_view piece);
     // The entries in file order; the collector is empty afterwards.
@@ -45,13 +45,11 @@ public:
     // The entries sorted as the function combo lists them; empty afterwards.
     std::vector<std::string> takeSorted();
 
-private:
+  private:
     LibraryKind kind_;
     bool in_comment_ = false;
     std::string scratch_;
-    // A deque grows without moving what it holds: a large header's entries are
-    // written to memory once, not again at every doubling.
-    std::deque<std::string> entries_;
+    EntryTexts entries_;
 };
 
 // Sort as the function combo lists them.
