@@ -10,11 +10,12 @@ constexpr std::size_t kBufferSize = 256 * 1024;
 
 }  // namespace
 
-LineReader::LineReader(ByteSource& source) : source_(source), buffer_(kBufferSize) {}
+LineReader::LineReader(ByteSource& source)
+    : source_(source), buffer_(std::make_unique_for_overwrite<char[]>(kBufferSize)) {}
 
 void LineReader::FindNul() {
-    const void* nul = std::memchr(buffer_.data() + begin_, '\0', end_ - begin_);
-    nul_ = nul != nullptr ? static_cast<std::size_t>(static_cast<const char*>(nul) - buffer_.data())
+    const void* nul = std::memchr(buffer_.get() + begin_, '\0', end_ - begin_);
+    nul_ = nul != nullptr ? static_cast<std::size_t>(static_cast<const char*>(nul) - buffer_.get())
                           : end_;
 }
 
@@ -24,11 +25,11 @@ std::string_view LineReader::next() {
         // the rest of the buffer. Sources may deliver only a few bytes per call,
         // so keep asking until the buffer is full or the source has ended.
         const std::size_t tail = end_ - begin_;
-        if (begin_ != 0 && tail != 0) std::memmove(buffer_.data(), buffer_.data() + begin_, tail);
+        if (begin_ != 0 && tail != 0) std::memmove(buffer_.get(), buffer_.get() + begin_, tail);
         begin_ = 0;
         end_ = tail;
-        while (end_ < buffer_.size()) {
-            const std::size_t got = source_.read(buffer_.data() + end_, buffer_.size() - end_);
+        while (end_ < kBufferSize) {
+            const std::size_t got = source_.read(buffer_.get() + end_, kBufferSize - end_);
             if (got == 0) {
                 exhausted_ = true;
                 break;
@@ -37,7 +38,7 @@ std::string_view LineReader::next() {
         }
         FindNul();
     }
-    const char* start = buffer_.data() + begin_;
+    const char* start = buffer_.get() + begin_;
     const std::size_t window = std::min(end_ - begin_, kMaxPiece);
     const void* newline = std::memchr(start, '\n', window);
     const std::size_t length =

@@ -1,8 +1,8 @@
 #pragma once
 
 #include <cstddef>
+#include <memory>
 #include <string_view>
-#include <vector>
 
 #include "file_reader.h"
 
@@ -16,7 +16,7 @@ namespace wrennet {
 //
 // Buffered (256 KiB): the source is read in large blocks, never byte by byte.
 class LineReader {
-public:
+  public:
     static constexpr std::size_t kMaxPiece = 255;
 
     explicit LineReader(ByteSource& source);
@@ -24,11 +24,13 @@ public:
     // The next piece; valid until the following call. Empty at the end.
     std::string_view next();
 
-private:
+  private:
     void FindNul();
 
     ByteSource& source_;
-    std::vector<char> buffer_;
+    // Left uninitialised: every file opened for a lookup would otherwise pay
+    // for zero-filling 256 KiB it then overwrites.
+    std::unique_ptr<char[]> buffer_;
     std::size_t begin_ = 0;
     std::size_t end_ = 0;
     bool exhausted_ = false;
