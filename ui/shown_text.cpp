@@ -1,7 +1,5 @@
 #include "shown_text.h"
 
-#include <algorithm>
-
 #include "display_text.h"
 
 namespace wrennet {
@@ -11,11 +9,12 @@ QString ToShownText(std::string_view bytes) {
 }
 
 QString ToPaneText(std::string_view bytes) {
-    std::string withoutReturns;
-    withoutReturns.reserve(bytes.size());
-    std::copy_if(bytes.begin(), bytes.end(), std::back_inserter(withoutReturns),
-                 [](char c) { return c != '\r'; });
-    QString text = ToShownText(withoutReturns);
+    // Straight from the bytes when they are UTF-8, the common case: a whole
+    // library is decoded once, without intermediate copies.
+    QString text = IsValidUtf8(bytes)
+                       ? QString::fromUtf8(bytes.data(), static_cast<qsizetype>(bytes.size()))
+                       : ToShownText(bytes);
+    text.remove(u'\r');
     for (QChar& c : text) {
         if (c == QChar::LineSeparator || c == QChar::ParagraphSeparator) {
             c = QChar::ReplacementCharacter;
