@@ -115,7 +115,8 @@ int main(int argc, char* argv[]) {
 
     const std::string header = folder.path() + "Big.h";
     TempFolder::write(header, HeaderWithPrototypes(100000));
-    const double scan = BestOf(3, [&] { (void)wrennet::ScanLibraryFile(files, header); });
+    // Warm: the first scans of a fresh process pay for growing its heap.
+    const double scan = BestOf(8, [&] { (void)wrennet::ScanLibraryFile(files, header); });
     Report("core scan, header of 100,000 prototypes", scan, 0, "-");
 
     // The fixed cost of any window (widgets, fonts, style, first paint), measured
@@ -155,6 +156,12 @@ int main(int argc, char* argv[]) {
         Settle();
     });
     Report("one opening of the function list (100,000)", open, scan, "<= 2x");
+    // The same scan once more, now that the window is up: the machine is
+    // shared, and both figures belong to this one run.
+    const double scanAgain = BestOf(8, [&] { (void)wrennet::ScanLibraryFile(files, header); });
+    Report("core scan again, after the window", scanAgain, 0, "-");
+    Report("  set-up against it", setUp, scanAgain, "<= 2x");
+    Report("  opening against it", open, scanAgain, "<= 2x");
     const std::string large = folder.path() + "Large.s79";
     TempFolder::write(large, AssemblerOfSize(20u << 20));
     const double largeScan = MillisecondsOf([&] { (void)wrennet::ScanLibraryFile(files, large); });
