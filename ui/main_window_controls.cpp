@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <algorithm>
 
 #include "click_label.h"
 #include "control_table.h"
@@ -82,6 +83,11 @@ QWidget* CreateControl(const ControlSpec& spec, QDialog& window, const DialogUni
         }
     }
     widget->setObjectName(QString::fromUtf8(spec.name));
+    // Fixed texts were sized for a narrower font than most desktops use; they
+    // get the width their text needs rather than being cut off.
+    if (spec.kind == ControlKind::Label) {
+        rect.setWidth(std::max(rect.width(), widget->sizeHint().width()));
+    }
     widget->setGeometry(rect);
     widget->setEnabled(spec.enabled);
     if (spec.tooltip != nullptr) widget->setToolTip(QString::fromUtf8(spec.tooltip));
