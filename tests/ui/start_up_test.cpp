@@ -143,3 +143,20 @@ void StartUpTest::controlsAsLaidOut() {
     QCOMPARE(window.controls().functionCombo->font().family(), fixed);
     QCOMPARE(window.controls().libraryCombo->font().family(), fixed);
 }
+
+void StartUpTest::readOnlySettingsFile() {
+    Session session;
+    CreateLibraries(session, {"a.s79", "b.s79"});
+    session.write("Wrennet.ini", "[Last]\nIntro=No\nLibrary=%Fa.s79\n[Libraries]\n%Fa.s79=Yes\n");
+    std::filesystem::permissions(session.path("Wrennet.ini"), std::filesystem::perms::owner_read);
+
+    wrennet::WrennetDlg& window = session.start();
+    session.platform.chosenFiles.push_back(session.path("b.s79"));
+    window.onAddLibrary();
+
+    // The window goes on working, and whatever could be written lost nothing.
+    QCOMPARE(window.libraries().selected().value_or(""), session.path("b.s79"));
+    QVERIFY(window.paneText().find("PortRead") != std::string::npos);
+    const auto listed = session.settings().libraries();
+    QVERIFY(std::find(listed.begin(), listed.end(), session.path("a.s79")) != listed.end());
+}

@@ -8,4 +8,5 @@ class StartUpTest : public QObject {
     void startUp_data();
     void startUp();
     void controlsAsLaidOut();
+    void readOnlySettingsFile();
 };
