@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <random>
+
 #include "last_choice.h"
 #include "memory_files.h"
 
@@ -95,6 +98,58 @@ TEST(SortEntries, FoldsOnlyAsciiAndKeepsTiesInFileOrder) {
     // them; bytes above 0x7F count as unsigned and sort last.
     EXPECT_EQ(entries,
               Words("_x A a a a_long_shared_prefix_10 a_long_shared_prefix_2 Ab aB b \xe9"));
+}
+
+// The order the combo promises, written the plain way: letters folded to lower
+// case, bytes compared unsigned, a text before any longer text it begins.
+bool ReferenceLess(const std::string& a, const std::string& b) {
+    const auto fold = [](char c) {
+        const auto byte = static_cast<unsigned char>(c);
+        return byte >= 'A' && byte <= 'Z' ? byte + ('a' - 'A') : byte;
+    };
+    return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(),
+                                        [&](char x, char y) { return fold(x) < fold(y); });
+}
+
+// Random texts over a few bytes that fold alike or sit next to the letters,
+// often sharing long prefixes so that ties reach past the sort keys.
+Entries RandomEntries(std::mt19937& random, std::size_t count) {
+    const std::string alphabet = std::string("aAbBzZ_@[`{ 0\x7f\x80\xe9", 16) + '\0';
+    const std::string prefixes[] = {"", "int PortRead", "unsigned char GpioStatusWord_",
+                                    "UNSIGNED CHAR gpiostatusword_"};
+    Entries entries;
+    for (std::size_t i = 0; i < count; ++i) {
+        std::string text = prefixes[random() % 4];
+        const std::size_t length = random() % 40;
+        for (std::size_t k = 0; k < length; ++k) text += alphabet[random() % alphabet.size()];
+        entries.push_back(text);
+    }
+    return entries;
+}
+
+TEST(SortEntries, AgreesWithPlainStableSort) {
+    std::mt19937 random(20261206);
+    for (const std::size_t count : {0, 1, 2, 17, 1000, 20000}) {
+        const Entries entries = RandomEntries(random, count);
+        Entries expected = entries;
+        std::stable_sort(expected.begin(), expected.end(), ReferenceLess);
+        Entries sorted = entries;
+        SortEntries(sorted);
+        ASSERT_EQ(sorted, expected) << count << " entries";
+
+        // The scanner's own path: entries packed while scanning an assembler file.
+        PrototypeCollector collector(LibraryKind::Assembler);
+        Entries listed;
+        for (const std::string& entry : entries) {
+            if (entry.size() < 3 || entry[0] == ' ' || entry.find('\0') != std::string::npos) {
+                continue;  // not a text the marker line can carry whole
+            }
+            collector.feed("; C Function prototype:" + entry + ")\n");
+            listed.push_back(entry + ")");
+        }
+        std::stable_sort(listed.begin(), listed.end(), ReferenceLess);
+        ASSERT_EQ(collector.takeSorted(), listed) << count << " entries";
+    }
 }
 
 TEST(RestoreLastChoice, Table) {
