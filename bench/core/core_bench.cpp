@@ -5,6 +5,11 @@
 //
 //   core_bench [benchmark flags]          run the benchmarks
 //   core_bench --make-header PATH MB      write a generated header and stop
+//   core_bench --make-dense-header PATH MB   the same with the dense header
+//
+// "Header" is laid out like a real library header (a declaration every ~400
+// bytes, between documentation comments); "DenseHeader" is almost only
+// declarations (one every ~140 bytes), the worst case for the sort.
 
 #include <benchmark/benchmark.h>
 
@@ -55,11 +60,14 @@ class GeneratedLibraries {
         folder_ = pattern;
         wrennet::bench::WriteHeader(header(), kLarge);
         wrennet::bench::WriteHeader(smallHeader(), kSmall);
+        wrennet::bench::WriteDenseHeader(denseHeader(), kLarge);
+        wrennet::bench::WriteDenseHeader(smallDenseHeader(), kSmall);
         wrennet::bench::WriteAssembler(assembler(), kLarge);
         wrennet::bench::WriteSource(source(), kLarge);
         // Read each file once so that every benchmark starts from the page cache.
         const wrennet::PosixFileReader files;
-        for (const std::string& path : {header(), smallHeader(), assembler(), source()}) {
+        for (const std::string& path :
+             {header(), smallHeader(), denseHeader(), smallDenseHeader(), assembler(), source()}) {
             benchmark::DoNotOptimize(CountLines(files, path));
         }
     }
@@ -69,6 +77,8 @@ class GeneratedLibraries {
 
     std::string header() const { return (folder_ / "device.h").string(); }
     std::string smallHeader() const { return (folder_ / "small.h").string(); }
+    std::string denseHeader() const { return (folder_ / "dense.h").string(); }
+    std::string smallDenseHeader() const { return (folder_ / "small_dense.h").string(); }
     std::string assembler() const { return (folder_ / "device.s79").string(); }
     std::string source() const { return (folder_ / "device.c").string(); }
 
@@ -131,17 +141,16 @@ void LookupAndParams(benchmark::State& state, const std::string& path) {
     });
 }
 
-// The 64 MB header against its 6.4 MB first tenth: a scan that grows linearly
+// A 64 MB header against its 6.4 MB first tenth: a scan that grows linearly
 // takes about ten times as long.
-void HeaderLinearity(benchmark::State& state, const GeneratedLibraries& libraries) {
+void HeaderLinearity(benchmark::State& state, const std::string& largePath,
+                     const std::string& smallPath) {
     const wrennet::PosixFileReader files;
     double large = 0;
     double small = 0;
     for (auto _ : state) {
-        const double largeSeconds =
-            SecondsOf([&] { wrennet::ScanLibraryFile(files, libraries.header()); });
-        const double smallSeconds =
-            SecondsOf([&] { wrennet::ScanLibraryFile(files, libraries.smallHeader()); });
+        const double largeSeconds = SecondsOf([&] { wrennet::ScanLibraryFile(files, largePath); });
+        const double smallSeconds = SecondsOf([&] { wrennet::ScanLibraryFile(files, smallPath); });
         state.SetIterationTime(largeSeconds + smallSeconds);
         large += largeSeconds;
         small += smallSeconds;
@@ -149,8 +158,13 @@ void HeaderLinearity(benchmark::State& state, const GeneratedLibraries& librarie
     state.counters["time_ratio_64MB_vs_6.4MB"] = large / small;
 }
 
-int MakeHeader(const std::string& path, const std::string& megabytes) {
-    wrennet::bench::WriteHeader(path, std::stoul(megabytes) * kMegabyte);
+int MakeHeader(const std::string& path, const std::string& megabytes, bool dense) {
+    const std::size_t bytes = std::stoul(megabytes) * kMegabyte;
+    if (dense) {
+        wrennet::bench::WriteDenseHeader(path, bytes);
+    } else {
+        wrennet::bench::WriteHeader(path, bytes);
+    }
     return 0;
 }
 
@@ -158,7 +172,10 @@ int MakeHeader(const std::string& path, const std::string& megabytes) {
 
 int main(int argc, char** argv) {
     if (argc == 4 && std::string_view(argv[1]) == "--make-header") {
-        return MakeHeader(argv[2], argv[3]);
+        return MakeHeader(argv[2], argv[3], false);
+    }
+    if (argc == 4 && std::string_view(argv[1]) == "--make-dense-header") {
+        return MakeHeader(argv[2], argv[3], true);
     }
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
@@ -170,10 +187,18 @@ int main(int argc, char** argv) {
     };
     add("ScanHeader/64MB", [&](benchmark::State& s) { ScanFile(s, libraries.header()); });
     add("ScanHeader/6.4MB", [&](benchmark::State& s) { ScanFile(s, libraries.smallHeader()); });
+    add("ScanDenseHeader/64MB", [&](benchmark::State& s) { ScanFile(s, libraries.denseHeader()); });
+    add("ScanDenseHeader/6.4MB",
+        [&](benchmark::State& s) { ScanFile(s, libraries.smallDenseHeader()); });
     add("ScanAssembler/64MB", [&](benchmark::State& s) { ScanFile(s, libraries.assembler()); });
     add("LookupAndParams/64MB",
         [&](benchmark::State& s) { LookupAndParams(s, libraries.source()); });
-    add("HeaderLinearity", [&](benchmark::State& s) { HeaderLinearity(s, libraries); });
+    add("HeaderLinearity", [&](benchmark::State& s) {
+        HeaderLinearity(s, libraries.header(), libraries.smallHeader());
+    });
+    add("DenseHeaderLinearity", [&](benchmark::State& s) {
+        HeaderLinearity(s, libraries.denseHeader(), libraries.smallDenseHeader());
+    });
 
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

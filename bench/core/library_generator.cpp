@@ -96,13 +96,110 @@ std::string DocumentationBlock(Random& random, std::string_view name) {
     return block;
 }
 
+constexpr std::array<std::string_view, 6> kSentences = {
+    " * The call returns at once when the device is not powered; use the\n"
+    " * status call first when that matters.\n",
+    " * Interrupts stay enabled while the registers are written, so a\n"
+    " * handler may observe a half-written configuration.\n",
+    " * Safe to call from any task.\n",
+    " * The previous setting is kept when the arguments are out of range.\n",
+    " * Blocks until the transfer has finished or the timeout has passed.\n",
+    " * Values are latched on the next clock edge.\n"};
+
+// A documentation comment of a few lines, as library headers carry before most
+// declarations.
+std::string LongDocumentation(Random& random, std::string_view name, std::string_view params) {
+    std::string block = "/**\n * @brief ";
+    block += name;
+    block += " - ";
+    block += random.pick(kActions);
+    block += " the ";
+    block += random.pick(kDevices);
+    block += " block.\n *\n";
+    block += random.pick(kSentences);
+    block += random.pick(kSentences);
+    if (random.below(2) == 0) block += random.pick(kSentences);
+    block += " *\n";
+    // One "@param" line per parameter named in the list.
+    for (std::size_t at = params.find(' '); at != std::string_view::npos;
+         at = params.find(' ', at + 1)) {
+        const std::size_t end = params.find_first_of(",)", at);
+        const std::string_view word = params.substr(
+            at + 1, end == std::string_view::npos ? std::string_view::npos : end - at - 1);
+        if (word.empty() || word == "*" || word.find(' ') != std::string_view::npos) continue;
+        if (word.back() < '0' || word.back() > '9') continue;  // a type word, not a name
+        block += " * @param ";
+        block += word;
+        block += "  value for this call\n";
+    }
+    block += " * @return 0 on success, a negative error code otherwise\n";
+    if (random.below(2) == 0) {
+        block += " * @see ";
+        block += random.pick(kDevices);
+        block += "Status()\n";
+    }
+    block += " */\n";
+    return block;
+}
+
+std::string StructDefinition(Random& random, std::string_view name) {
+    std::string text = "typedef struct ";
+    text += name;
+    text += "_s {\n";
+    const std::size_t fields = 2 + random.below(4);
+    for (std::size_t i = 0; i < fields; ++i) {
+        text += "    ";
+        text += random.pick(kTypes);
+        text += " ";
+        text += random.pick(kParams);
+        text += std::to_string(i);
+        text += ";  /* register offset " + std::to_string(4 * i) + " */\n";
+    }
+    text += "} ";
+    text += name;
+    text += "_t;\n\n";
+    return text;
+}
+
 }  // namespace
+
+void WriteHeader(const std::string& path, std::size_t bytes) {
+    Writer out(path);
+    Random random;
+    out.add(
+        "/*\n * Generated header: declarations of a large device library.\n *\n"
+        " * Copyright notice and licence text would stand here.\n */\n\n"
+        "#ifndef DEVICE_H\n#define DEVICE_H\n\n#include <stddef.h>\n\n"
+        "#ifdef __cplusplus\nextern \"C\" {\n#endif\n\n");
+    for (std::size_t serial = 0; out.written() < bytes; ++serial) {
+        const std::string name = FunctionName(random, serial);
+        const std::size_t extra = random.below(12);
+        if (extra == 0) out.add(StructDefinition(random, name));
+        if (extra == 1) {
+            out.add("#define " + name + "_COUNT " + std::to_string(serial % 97) + "\n#define " +
+                    name + "_MASK 0x" + std::to_string(serial % 8999 + 1000) + "u\n\n");
+        }
+        if (extra == 2) out.add("// " + name + " and the calls below share one lock.\n");
+        if (extra == 3)
+            out.add("typedef void (*" + name + "Handler)(int event, void *context);\n\n");
+        const std::string params = ParameterList(random, ", ");
+        const std::string_view type = random.pick(kTypes);
+        if (random.below(5) != 0) out.add(LongDocumentation(random, name, params + ")"));
+        if (random.below(6) == 0) {
+            out.add("extern " + std::string(type) + "  " + name + " (" + params + ");  // " + name +
+                    "\n\n");
+        } else {
+            out.add(std::string(type) + " " + name + "(" + params + ");\n\n");
+        }
+    }
+    out.add("#ifdef __cplusplus\n}\n#endif\n\n#endif\n");
+}
 
 const char* TargetPrototype() {
     return "int TargetFunction(int port, int mode, int level, char * name)";
 }
 
-void WriteHeader(const std::string& path, std::size_t bytes) {
+void WriteDenseHeader(const std::string& path, std::size_t bytes) {
     Writer out(path);
     Random random;
     out.add("/* Generated header: declarations of a large device library. */\n#pragma once\n\n");

@@ -8,9 +8,15 @@ namespace wrennet::bench {
 // Deterministic, realistic library files of a chosen size, written to disk so
 // the benchmarks read them through the real file reader.
 
-// A C header: documentation blocks, block and line comments, macros, typedefs
-// and declarations in the usual spellings (extern, odd blanks, trailing comments).
+// A C header laid out like a real library header: each declaration mostly
+// preceded by a documentation comment of several lines, with "//" remarks,
+// macros, typedefs and structures between them; about one declaration every
+// 400 bytes.
 void WriteHeader(const std::string& path, std::size_t bytes);
+
+// A header made almost only of declarations (one every ~140 bytes), in the usual
+// spellings (extern, odd blanks, trailing comments): the worst case for sorting.
+void WriteDenseHeader(const std::string& path, std::size_t bytes);
 
 // An assembler source: one prototype marker line in every twenty.
 void WriteAssembler(const std::string& path, std::size_t bytes);
