@@ -33,7 +33,7 @@ void SourcePane::setPlainText(const QString& text) {
     longestLine_ = std::max(longestLine_, text_.size() - start);
     // A final line end does not open a line of its own.
     if (lineStarts_.size() > 1 && lineStarts_.back() == text_.size()) lineStarts_.pop_back();
-    caretLine_ = 0;
+    anchor_ = cursor_ = Place{};
     updateScrollBars();
     verticalScrollBar()->setValue(0);
     horizontalScrollBar()->setValue(0);
@@ -62,12 +62,11 @@ void SourcePane::updateScrollBars() {
     verticalScrollBar()->setRange(0, std::max(0, lines - visibleLines()));
     verticalScrollBar()->setPageStep(visibleLines());
     verticalScrollBar()->setSingleStep(1);
-    const QFontMetrics metrics(font());
-    const qsizetype widest = longestLine_ * metrics.horizontalAdvance(u'M') + 8;
+    const qsizetype widest = longestLine_ * characterWidth() + 8;
     const int width = static_cast<int>(std::min<qsizetype>(widest, 1 << 30));
     horizontalScrollBar()->setRange(0, std::max(0, width - viewport()->width()));
     horizontalScrollBar()->setPageStep(viewport()->width());
-    horizontalScrollBar()->setSingleStep(metrics.horizontalAdvance(u'M'));
+    horizontalScrollBar()->setSingleStep(characterWidth());
 }
 
 void SourcePane::paintEvent(QPaintEvent*) {
@@ -78,9 +77,21 @@ void SourcePane::paintEvent(QPaintEvent*) {
     const int x = 4 - horizontalScrollBar()->value();
     const int first = firstVisibleLine();
     const int last = std::min(lineCount(), first + visibleLines() + 1);
+    const Place from = std::min(anchor_, cursor_);
+    const Place to = std::max(anchor_, cursor_);
+    const int width = characterWidth();
     for (int line = first; line < last; ++line) {
         const int top = (line - first) * height;
-        painter.drawText(x, top + metrics.ascent(), lineText(line));
+        const QString text = lineText(line);
+        if (from != to && line >= from.line && line <= to.line) {
+            // The selection stays visible while the pane does not have the focus.
+            const qsizetype start = line == from.line ? from.column : 0;
+            const qsizetype end = line == to.line ? to.column : text.size() + 1;
+            painter.fillRect(x + static_cast<int>(start) * width, top,
+                             static_cast<int>(end - start) * width, height,
+                             palette().brush(QPalette::Active, QPalette::Highlight));
+        }
+        painter.drawText(x, top + metrics.ascent(), text);
     }
 }
 
@@ -89,14 +100,53 @@ void SourcePane::resizeEvent(QResizeEvent* event) {
     updateScrollBars();
 }
 
+int SourcePane::characterWidth() const {
+    return std::max(1, QFontMetrics(font()).horizontalAdvance(u'M'));
+}
+
+SourcePane::Place SourcePane::placeAt(const QPoint& point) const {
+    Place place;
+    const int line = firstVisibleLine() + point.y() / lineHeight();
+    place.line = std::clamp(line, 0, std::max(0, lineCount() - 1));
+    const int x = point.x() - 4 + horizontalScrollBar()->value() + characterWidth() / 2;
+    place.column = std::clamp<qsizetype>(x / characterWidth(), 0, lineText(place.line).size());
+    return place;
+}
+
+QString SourcePane::selectedText() const {
+    const Place from = std::min(anchor_, cursor_);
+    const Place to = std::max(anchor_, cursor_);
+    if (from == to) return {};
+    const qsizetype start = lineStarts_[static_cast<std::size_t>(from.line)] + from.column;
+    const qsizetype end = lineStarts_[static_cast<std::size_t>(to.line)] + to.column;
+    return text_.mid(start, end - start);
+}
+
 void SourcePane::mousePressEvent(QMouseEvent* event) {
-    const int line = firstVisibleLine() + static_cast<int>(event->position().y()) / lineHeight();
-    caretLine_ = std::clamp(line, 0, std::max(0, lineCount() - 1));
+    if (event->button() == Qt::LeftButton) {
+        cursor_ = placeAt(event->position().toPoint());
+        if (!(event->modifiers() & Qt::ShiftModifier)) anchor_ = cursor_;
+        viewport()->update();
+    }
     QAbstractScrollArea::mousePressEvent(event);
 }
 
+void SourcePane::mouseMoveEvent(QMouseEvent* event) {
+    if (event->buttons() & Qt::LeftButton) {
+        cursor_ = placeAt(event->position().toPoint());
+        viewport()->update();
+    }
+    QAbstractScrollArea::mouseMoveEvent(event);
+}
+
 void SourcePane::keyPressEvent(QKeyEvent* event) {
-    if (event->matches(QKeySequence::MoveToStartOfDocument)) {
+    if (event->matches(QKeySequence::Copy)) {
+        if (!selectedText().isEmpty()) Q_EMIT copyRequested(selectedText());
+    } else if (event->matches(QKeySequence::SelectAll)) {
+        anchor_ = Place{};
+        cursor_ = Place{std::max(0, lineCount() - 1), lineText(lineCount() - 1).size()};
+        viewport()->update();
+    } else if (event->matches(QKeySequence::MoveToStartOfDocument)) {
         verticalScrollBar()->setValue(0);
     } else if (event->matches(QKeySequence::MoveToEndOfDocument)) {
         verticalScrollBar()->setValue(verticalScrollBar()->maximum());

@@ -75,6 +75,8 @@ void WrennetDlg::connectHandlers() {
                 [this, slot] { goToParameter(slot); });
     }
     connect(c.functionLabel, &ClickLabel::clicked, this, &WrennetDlg::goToDeclaration);
+    connect(c.sourcePane, &SourcePane::copyRequested, this,
+            [this](const QString& text) { platform_.setClipboardText(FromTypedText(text)); });
     connect(c.exitButton, &QPushButton::clicked, this, [this] {
         takeControlValues();
         done(1);

@@ -170,6 +170,12 @@ void FunctionListTest::showWholeLibrary() {
     QCOMPARE(window.controls().sourcePane->toPlainText(),
              QString("int PortOpen(int port);\nextern int  PortRead (int port , int mode );\n"));
 
+    // What the user selects in the pane is copied as the pane shows it.
+    QTest::keyClick(window.controls().sourcePane, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(window.controls().sourcePane, Qt::Key_C, Qt::ControlModifier);
+    QCOMPARE(session.platform.clipboard,
+             std::string("int PortOpen(int port);\nextern int  PortRead (int port , int mode );"));
+
     // The file vanishes between listing and use: the designed messages, no harm.
     std::filesystem::remove(session.path("Include/Port.h"));
     session.platform.messages.clear();
