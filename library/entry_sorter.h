@@ -36,23 +36,11 @@ class EntrySorter {
 
     // Entry numbers (positions in file order) in the combo's order.
     std::vector<std::uint32_t> order() {
+        sortRange(0, keys_.size(), 0);
         std::vector<std::uint32_t> indices;
         indices.reserve(keys_.size());
-        visitInOrder(
-            [&indices](std::uint32_t index, std::string_view) { indices.push_back(index); });
+        for (const Key& key : keys_) indices.push_back(key.index);
         return indices;
-    }
-
-    // Calls visit(entry number, text) for every entry in the combo's order.
-    template <class Visit>
-    void visitInOrder(Visit visit) {
-        sortRange(0, keys_.size(), 0);
-        // The texts are read in a scattered order: ask for each a few steps ahead.
-        constexpr std::size_t kAhead = 8;
-        for (std::size_t i = 0; i < keys_.size(); ++i) {
-            if (i + kAhead < keys_.size()) __builtin_prefetch(keys_[i + kAhead].text);
-            visit(keys_[i].index, std::string_view(keys_[i].text, keys_[i].size));
-        }
     }
 
   private:

@@ -8,11 +8,12 @@
 
 namespace wrennet {
 
-// The texts of a scan's entries, packed one after the other into large blocks.
-// A dense header holds an entry every hundred-odd bytes; giving each its own heap
-// string while scanning, then moving it around while sorting, cost more than the
-// scan itself. Packed, they are written once, read in order when the sort keys
-// are built, and become strings only once, already in sorted order.
+// The texts of a scan's entries, packed one after the other into blocks. A
+// dense header holds an entry every hundred-odd bytes; a heap string for each,
+// made while scanning and then moved around while sorting, cost more than the
+// scan itself. Packed, they are written once, and turned into strings in file
+// order, each block given back as soon as its texts are taken, so that the heap
+// hands the same memory out again for the strings.
 class EntryTexts {
   public:
     // Room for up to `capacity` bytes at the end of the last block, for a writer
@@ -20,8 +21,8 @@ class EntryTexts {
     char* reserve(std::size_t capacity) {
         if (blockLeft_ < capacity) {
             const std::size_t size = std::max(kBlockSize, capacity);
-            blocks_.push_back(std::make_unique_for_overwrite<char[]>(size));
-            next_ = blocks_.back().get();
+            blocks_.push_back({std::make_unique_for_overwrite<char[]>(size), size});
+            next_ = blocks_.back().bytes.get();
             blockLeft_ = size;
         }
         return next_;
@@ -43,6 +44,21 @@ class EntryTexts {
     std::size_t size() const { return texts_.size(); }
     std::string_view operator[](std::size_t index) const { return texts_[index]; }
 
+    // Calls take(text) for every text in file order, freeing each block once its
+    // texts have been taken; empty afterwards.
+    template <class Take>
+    void drain(Take take) {
+        std::size_t block = 0;
+        for (const std::string_view text : texts_) {
+            while (text.data() < blocks_[block].bytes.get() ||
+                   text.data() + text.size() > blocks_[block].bytes.get() + blocks_[block].size) {
+                blocks_[block++].bytes.reset();
+            }
+            take(text);
+        }
+        clear();
+    }
+
     void clear() {
         texts_.clear();
         blocks_.clear();
@@ -51,9 +67,16 @@ class EntryTexts {
     }
 
   private:
-    static constexpr std::size_t kBlockSize = 1 << 20;
+    // Below the size the heap serves from fresh mappings, so that a block given
+    // back is reused rather than returned to the system.
+    static constexpr std::size_t kBlockSize = 64 * 1024;
 
-    std::vector<std::unique_ptr<char[]>> blocks_;
+    struct Block {
+        std::unique_ptr<char[]> bytes;
+        std::size_t size;
+    };
+
+    std::vector<Block> blocks_;
     std::vector<std::string_view> texts_;
     char* next_ = nullptr;
     std::size_t blockLeft_ = 0;

@@ -104,27 +104,34 @@ void PrototypeCollector::feed(std::string_view piece) {
 std::vector<std::string> PrototypeCollector::take() {
     std::vector<std::string> entries;
     entries.reserve(entries_.size());
-    for (std::size_t i = 0; i < entries_.size(); ++i) entries.emplace_back(entries_[i]);
-    entries_.clear();
+    entries_.drain([&entries](std::string_view text) { entries.emplace_back(text); });
     return entries;
 }
 
 std::vector<std::string> PrototypeCollector::takeSorted() {
-    std::vector<std::string> entries;
-    entries.reserve(entries_.size());
-    EntrySorter(entries_).visitInOrder(
-        [&entries](std::uint32_t, std::string_view text) { entries.emplace_back(text); });
-    entries_.clear();
+    std::vector<std::string> entries = take();
+    SortEntries(entries);
     return entries;
 }
 
 void SortEntries(std::vector<std::string>& entries) {
-    std::vector<std::string> sorted;
-    sorted.reserve(entries.size());
-    for (const std::uint32_t index : EntrySorter(entries).order()) {
-        sorted.push_back(std::move(entries[index]));
+    std::vector<std::uint32_t> order = EntrySorter(entries).order();
+    // Put entries[order[i]] at i in place, one cycle of the permutation at a
+    // time: strings are only moved, and no second list is needed. A settled
+    // place is marked by order[i] == i.
+    for (std::size_t start = 0; start < order.size(); ++start) {
+        if (order[start] == start) continue;
+        std::string held = std::move(entries[start]);
+        std::size_t at = start;
+        while (order[at] != start) {
+            const std::size_t from = order[at];
+            entries[at] = std::move(entries[from]);
+            order[at] = static_cast<std::uint32_t>(at);
+            at = from;
+        }
+        entries[at] = std::move(held);
+        order[at] = static_cast<std::uint32_t>(at);
     }
-    entries = std::move(sorted);
 }
 
 ScanResult ScanLibraryFile(const FileReader& files, const std::string& path) {
