@@ -72,6 +72,7 @@ void SourcePane::updateScrollBars() {
 void SourcePane::paintEvent(QPaintEvent*) {
     QPainter painter(viewport());
     painter.setFont(font());
+    painter.setPen(palette().color(QPalette::Text));
     const QFontMetrics metrics(font());
     const int height = lineHeight();
     const int x = 4 - horizontalScrollBar()->value();
