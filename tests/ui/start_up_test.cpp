@@ -4,8 +4,10 @@
 
 #include <QComboBox>
 #include <QFontDatabase>
+#include <QLabel>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
 
 #include "function_list_model.h"
 #include "session.h"
@@ -138,6 +140,21 @@ void StartUpTest::controlsAsLaidOut() {
     // The layout keeps its proportions: 472 by 290 dialog units.
     const double ratio = double(window.width()) / window.height();
     QVERIFY2(ratio > 1.2 && ratio < 2.4, qPrintable(QString::number(ratio)));
+    // The About box, as the window's context menu and Ctrl+? open it.
+    QString aboutTitle, aboutText, aboutButton;
+    QTimer::singleShot(0, [&] {
+        QWidget* about = QApplication::activeModalWidget();
+        QVERIFY(about != nullptr);
+        aboutTitle = about->windowTitle();
+        aboutText = about->findChild<QLabel*>("version")->text();
+        auto* ok = about->findChild<QPushButton*>("1");
+        aboutButton = ok->text();
+        ok->click();
+    });
+    window.showAbout();
+    QCOMPARE(aboutTitle, QString("About Wrennet"));
+    QCOMPARE(aboutText, QString("Wrennet Version 2.0"));
+    QCOMPARE(aboutButton, QString("OK"));
     const QString fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont).family();
     QCOMPARE(window.controls().sourcePane->font().family(), fixed);
     QCOMPARE(window.controls().functionCombo->font().family(), fixed);
