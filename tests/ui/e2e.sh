@@ -34,14 +34,23 @@ for _ in $(seq 50); do xdotool getmouselocation >/dev/null 2>&1 && break; sleep 
 window=$(timeout 20 xdotool search --sync --onlyvisible --name '^Wrennet$' | head -1)
 [ -n "$window" ] || { echo "e2e: the window did not show" >&2; exit 1; }
 xdotool windowactivate --sync "$window" >/dev/null 2>&1 || true
-sleep 0.5
+# The machine may be busy: every step waits for what it needs, up to 10 s.
+wait_for() { for _ in $(seq 100); do eval "$1" && return 0; sleep 0.1; done; return 1; }
+wait_for '[ "$(xdotool getwindowfocus 2>/dev/null)" = "$window" ]' || true
+windows() { xdotool search --onlyvisible --pid "$app" 2>/dev/null | wc -l; }
+shown=$(windows)
 
 # Alt+F focuses the function list; Alt+Down opens it (rescanned, last choice
 # selected); Down moves to the next function; Return closes the list on it.
-xdotool key --delay 200 alt+f alt+Down
-sleep 0.5
-xdotool key --delay 200 Down Return
-sleep 0.7
+xdotool key alt+f
+sleep 0.3
+xdotool key alt+Down
+wait_for '[ "$(windows)" -gt "$shown" ]' || { echo "e2e: the function list did not open" >&2; exit 1; }
+sleep 0.3
+xdotool key Down
+sleep 0.3
+xdotool key Return
+wait_for 'grep -qx "Choice=int PortRead(int port, int mode)" "$work/Wrennet.ini"' || true
 # Alt+X is E&xit.
 xdotool key alt+x
 for _ in $(seq 50); do kill -0 "$app" 2>/dev/null || break; sleep 0.1; done
