@@ -1,11 +1,21 @@
 #include "prototype.h"
 
+#include <array>
 #include <cstring>
 
 namespace wrennet {
 namespace {
 
 bool IsBlankOrTab(char c) { return c == ' ' || c == '\t'; }
+
+// Bytes the normaliser passes on unchanged whatever surrounds them (an "e" only
+// when it does not begin "extern ").
+constexpr std::array<bool, 256> kOrdinary = [] {
+    std::array<bool, 256> ordinary{};
+    ordinary.fill(true);
+    for (const unsigned char c : {' ', '\t', ',', '(', ')'}) ordinary[c] = false;
+    return ordinary;
+}();
 
 bool StartsExternAndBlank(std::string_view text, std::size_t at) {
     return text.size() - at > 6 && std::memcmp(text.data() + at, "extern", 6) == 0 &&
@@ -55,9 +65,21 @@ void Normalise(std::string_view text, Emit emit) {
             if (!opensOrCloses && !emit(' ')) return;
         }
         if (!emit(c)) return;
-        if (c == ',') heldCommaBlank = true;
         previous = c;
         ++at;
+        if (c == ',') {
+            heldCommaBlank = true;
+            continue;
+        }
+        // Nothing is held now: the ordinary bytes that follow go out as they are.
+        // Most of a declaration is such a run (names and type words).
+        while (at < size && kOrdinary[static_cast<unsigned char>(text[at])]) {
+            const char next = text[at];
+            if (next == 'e' && StartsExternAndBlank(text, at)) break;
+            if (!emit(next)) return;
+            previous = next;
+            ++at;
+        }
     }
     if (heldBlank || heldCommaBlank) emit(' ');
 }
