@@ -24,8 +24,15 @@ FunctionDetails Read(const std::string& content, const std::string& prototype,
 }
 
 TEST(ReadParamChoices, WorkedExample) {
-    for (const char* prefix : {"", " * "}) {
-        const FunctionDetails details = Read(WorkedExample(prefix), kProto);
+    // Lines are looked at eight bytes at a time: indenting by 0 to 9 blanks moves
+    // every "@", ")", ";" and "/" across the word boundaries.
+    std::vector<std::string> prefixes = {"", " * "};
+    for (std::size_t blanks = 1; blanks <= 9; ++blanks) {
+        prefixes.push_back(std::string(blanks, ' ') + " * ");
+    }
+    for (const std::string& prefix : prefixes) {
+        const FunctionDetails details =
+            Read(prefix.substr(0, prefix.size() - 3) + WorkedExample(prefix), kProto);
         EXPECT_EQ(details.returnType, "int");
         EXPECT_EQ(details.functionName, "SetMode");
         EXPECT_EQ(details.count, 4);
