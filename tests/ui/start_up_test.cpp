@@ -140,6 +140,20 @@ void StartUpTest::controlsAsLaidOut() {
     // The layout keeps its proportions: 472 by 290 dialog units.
     const double ratio = double(window.width()) / window.height();
     QVERIFY2(ratio > 1.2 && ratio < 2.4, qPrintable(QString::number(ratio)));
+    // Tab goes through the shown controls in the layout's order.
+    QStringList tabOrder;
+    QWidget* start = window.findChild<QWidget*>("1006");
+    QWidget* w = start;
+    do {
+        if (w->parentWidget() == &window && w->isVisible() && w->isEnabled() &&
+            (w->focusPolicy() & Qt::TabFocus)) {
+            tabOrder << w->objectName();
+        }
+        w = w->nextInFocusChain();
+    } while (w != start);
+    QCOMPARE(tabOrder, (QStringList{"1006", "1007", "1005", "1000", "1014", "3", "1", "1004",
+                                    "1003", "1061"}));
+
     // The About box, as the window's context menu and Ctrl+? open it.
     QString aboutTitle, aboutText, aboutButton;
     QTimer::singleShot(0, [&] {
