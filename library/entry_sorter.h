@@ -63,8 +63,16 @@ class EntrySorter {
     static std::uint64_t FoldedChunk(std::string_view text, std::size_t from) {
         if (from >= text.size()) return 0;
         const std::size_t take = std::min(text.size() - from, kChunk);
-        std::uint64_t bytes = 0;
-        std::memcpy(&bytes, text.data() + from, take);  // little-endian host: byte 0 lowest
+        std::uint64_t bytes = 0;  // little-endian host: byte 0 lowest
+        if (take == kChunk) {
+            std::memcpy(&bytes, text.data() + from, kChunk);
+        } else {
+            // Put together byte by byte: a short copy into `bytes` would stall
+            // the load that reads it back.
+            for (std::size_t i = 0; i < take; ++i) {
+                bytes |= std::uint64_t{static_cast<unsigned char>(text[from + i])} << (8 * i);
+            }
+        }
         // Fold all eight bytes at once: a byte is upper case when its low seven
         // bits lie in 'A'..'Z' and its top bit is clear.
         constexpr std::uint64_t kOnes = 0x0101010101010101ull;
@@ -89,7 +97,13 @@ class EntrySorter {
     }
 
     void sortRange(std::size_t begin, std::size_t end, std::size_t depth) {
-        for (std::size_t i = begin; i < end; ++i) load(keys_[i], depth);
+        // Below the first level the texts are read in a scattered order: ask for
+        // each a few keys ahead.
+        constexpr std::size_t kAhead = 8;
+        for (std::size_t i = begin; i < end; ++i) {
+            if (i + kAhead < end) __builtin_prefetch(keys_[i + kAhead].text + depth);
+            load(keys_[i], depth);
+        }
         const auto first = keys_.begin() + static_cast<std::ptrdiff_t>(begin);
         const auto last = keys_.begin() + static_cast<std::ptrdiff_t>(end);
         std::sort(first, last, [](const Key& a, const Key& b) {
