@@ -12,9 +12,9 @@ constexpr const char* kMultipleSelection = "Hold Ctl for multiple selection.";
 
 }  // namespace
 
-const std::vector<ControlSpec>& MainWindowControlTable() {
+const std::vector<ControlDefinition>& MainWindowControlTable() {
     using K = ControlKind;
-    static const std::vector<ControlSpec> table = {
+    static const std::vector<ControlDefinition> table = {
         {"1060", K::PushButton, "#&Inc", {335, 50, 10, 10}, false, false},
         {"1006",
          K::PushButton,

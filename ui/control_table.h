@@ -23,7 +23,7 @@ enum class ControlKind {
 // One control of the main window as its layout describes it. `name` is the
 // control's id, or a clear name for the ones without an id; it becomes the
 // widget's objectName, so tests and accessibility tools find the control.
-struct ControlSpec {
+struct ControlDefinition {
     const char* name;
     ControlKind kind;
     const char* text;
@@ -36,7 +36,7 @@ struct ControlSpec {
 
 // The main window's controls in tab order (which is also the order they are
 // created in, and so the order in which Qt moves the focus).
-const std::vector<ControlSpec>& MainWindowControlTable();
+const std::vector<ControlDefinition>& MainWindowControlTable();
 
 // The window's size in dialog units.
 inline constexpr int kMainWindowWidth = 472;

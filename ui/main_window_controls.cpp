@@ -19,20 +19,20 @@
 namespace wrennet {
 namespace {
 
-QWidget* CreateControl(const ControlSpec& spec, QDialog& window, const DialogUnits& units,
+QWidget* CreateControl(const ControlDefinition& control, QDialog& window, const DialogUnits& units,
                        const QFont& fixedFont) {
-    const QString text = QString::fromUtf8(spec.text);
-    QRect rect = units.toPixels(spec.rect);
+    const QString text = QString::fromUtf8(control.text);
+    QRect rect = units.toPixels(control.rect);
     QWidget* widget = nullptr;
-    switch (spec.kind) {
+    switch (control.kind) {
         case ControlKind::GroupBox:
             widget = new MnemonicGroupBox(text, &window);
             break;
         case ControlKind::Label:
         case ControlKind::ClickLabel: {
-            QLabel* label = spec.kind == ControlKind::ClickLabel ? new ClickLabel(text, &window)
-                                                                 : new QLabel(text, &window);
-            label->setAlignment(spec.alignment);
+            QLabel* label = control.kind == ControlKind::ClickLabel ? new ClickLabel(text, &window)
+                                                                    : new QLabel(text, &window);
+            label->setAlignment(control.alignment);
             widget = label;
             break;
         }
@@ -82,16 +82,16 @@ QWidget* CreateControl(const ControlSpec& spec, QDialog& window, const DialogUni
             break;
         }
     }
-    widget->setObjectName(QString::fromUtf8(spec.name));
+    widget->setObjectName(QString::fromUtf8(control.name));
     // Fixed texts were sized for a narrower font than most desktops use; they
     // get the width their text needs rather than being cut off.
-    if (spec.kind == ControlKind::Label) {
+    if (control.kind == ControlKind::Label) {
         rect.setWidth(std::max(rect.width(), widget->sizeHint().width()));
     }
     widget->setGeometry(rect);
-    widget->setEnabled(spec.enabled);
-    if (spec.tooltip != nullptr) widget->setToolTip(QString::fromUtf8(spec.tooltip));
-    widget->setVisible(spec.visible);
+    widget->setEnabled(control.enabled);
+    if (control.tooltip != nullptr) widget->setToolTip(QString::fromUtf8(control.tooltip));
+    widget->setVisible(control.visible);
     return widget;
 }
 
@@ -105,11 +105,11 @@ T* Find(const QHash<QString, QWidget*>& byName, const char* name) {
 MainWindowControls BuildMainWindowControls(QDialog& window, const DialogUnits& units,
                                            const QFont& fixedFont) {
     QHash<QString, QWidget*> byName;
-    for (const ControlSpec& spec : MainWindowControlTable()) {
-        QWidget* widget = CreateControl(spec, window, units, fixedFont);
+    for (const ControlDefinition& control : MainWindowControlTable()) {
+        QWidget* widget = CreateControl(control, window, units, fixedFont);
         byName.insert(widget->objectName(), widget);
         // Frames stay behind the controls they surround.
-        if (spec.kind == ControlKind::GroupBox) widget->lower();
+        if (control.kind == ControlKind::GroupBox) widget->lower();
     }
 
     MainWindowControls c;
