@@ -11,6 +11,11 @@ class ClickLabel final : public QLabel {
   public:
     using QLabel::QLabel;
 
+    // Parameter names change with the function: the label grows to its text
+    // from its left edge, never narrower than its place in the layout (its
+    // minimum width) nor past its parent's right edge.
+    void fitWidthToText();
+
   Q_SIGNALS:
     void clicked();
 

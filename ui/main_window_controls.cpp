@@ -88,6 +88,8 @@ QWidget* CreateControl(const ControlDefinition& control, QDialog& window, const 
     if (control.kind == ControlKind::Label) {
         rect.setWidth(std::max(rect.width(), widget->sizeHint().width()));
     }
+    // Texts that change later keep their layout width as the least they get.
+    if (control.kind == ControlKind::ClickLabel) widget->setMinimumWidth(rect.width());
     widget->setGeometry(rect);
     widget->setEnabled(control.enabled);
     if (control.tooltip != nullptr) widget->setToolTip(QString::fromUtf8(control.tooltip));

@@ -124,6 +124,7 @@ void WrennetDlg::showFieldValues() {
     for (std::size_t k = 0; k < slots_.size(); ++k) {
         controls_.valueEdits[k]->setText(ToShownText(slots_[k].entryText));
         controls_.nameLabels[k]->setText(ToShownText(slots_[k].name));
+        controls_.nameLabels[k]->fitWidthToText();
     }
     controls_.typeLabel->setText(ToShownText(returnType_));
     controls_.functionLabel->setText(ToShownText(functionName_));

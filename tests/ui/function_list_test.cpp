@@ -242,3 +242,49 @@ void FunctionListTest::labelClickScrollsPane() {
         QVERIFY2(shown.startsWith(lineStart), qPrintable(shown));
     }
 }
+
+void FunctionListTest::parameterNamesFit_data() {
+    QTest::addColumn<int>("function");  // in list order: Long, then Short
+    QTest::addColumn<QStringList>("names");
+
+    QTest::newRow("names wider than their place")
+        << 0 << QStringList{"mode", "buffer_length", "direction", "count"};
+    QTest::newRow("short names after long ones") << 1 << QStringList{"a", "b", "c", "d"};
+}
+
+void FunctionListTest::parameterNamesFit() {
+    QFETCH(int, function);
+    QFETCH(QStringList, names);
+
+    Session session;
+    std::string library;
+    for (const char* prototype : {"int Long(int mode, int buffer_length, int direction, int count)",
+                                  "int Short(int a, int b, int c, int d)"}) {
+        library += std::string("/**\n") + prototype + "\n * @brief " + prototype +
+                   " works.\n */\n; C Function prototype: " + prototype + "\n";
+    }
+    session.write("lib/Fit.s79", library);
+    session.write("Wrennet.ini", IniFor("lib/Fit.s79", ""));
+    wrennet::WrennetDlg& window = session.start();
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    const auto& labels = window.controls().nameLabels;
+    std::array<QRect, 4> laidOut;
+    for (std::size_t k = 0; k < labels.size(); ++k) laidOut[k] = labels[k]->geometry();
+    auto& functions = *window.controls().functionCombo;
+    // The long names first, so that a label which only ever grows shows up.
+    OpenList(functions);
+    CloseList(functions, 0);
+    OpenList(functions);
+    CloseList(functions, function);
+
+    for (std::size_t k = 0; k < labels.size(); ++k) {
+        const wrennet::ClickLabel& label = *labels[k];
+        QCOMPARE(label.text(), names[static_cast<qsizetype>(k)]);
+        QCOMPARE(label.x(), laidOut[k].x());
+        QCOMPARE(label.y(), laidOut[k].y());
+        QVERIFY2(label.width() >= label.sizeHint().width(), qPrintable(label.text()));
+        const int expected = std::max(laidOut[k].width(), label.sizeHint().width());
+        QCOMPARE(label.width(), expected);
+    }
+}

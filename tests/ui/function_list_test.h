@@ -12,4 +12,6 @@ class FunctionListTest : public QObject {
     void showWholeLibrary();
     void labelClickScrollsPane_data();
     void labelClickScrollsPane();
+    void parameterNamesFit_data();
+    void parameterNamesFit();
 };
