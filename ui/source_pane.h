@@ -2,21 +2,29 @@
 
 #include <QAbstractScrollArea>
 #include <QString>
+#include <cstddef>
+#include <string>
 #include <vector>
+
+#include "shown_text.h"
 
 namespace wrennet {
 
 // The read-only source pane. A whole library of many megabytes must show at
-// once, so the pane keeps the text as it is with an index of its line starts
-// and draws only the lines in view; nothing wraps, and the vertical scroll
-// bar counts lines, its value being the first visible one.
+// once, so the pane keeps the core's bytes as they are with an index of their
+// line starts, and decodes only the lines it draws and the selection it
+// copies; nothing wraps, and the vertical scroll bar counts lines, its value
+// being the first visible one. Columns count the shown text's UTF-16 units.
 class SourcePane final : public QAbstractScrollArea {
     Q_OBJECT
   public:
     explicit SourcePane(QWidget* parent);
 
-    void setPlainText(const QString& text);
-    const QString& toPlainText() const { return text_; }
+    void setText(std::string text);
+    // The core's bytes, as given.
+    const std::string& text() const { return text_; }
+    // The whole text as shown; it decodes all of it.
+    QString toPlainText() const;
 
     int lineCount() const { return static_cast<int>(lineStarts_.size()); }
     QString lineText(int line) const;
@@ -50,9 +58,14 @@ class SourcePane final : public QAbstractScrollArea {
     int characterWidth() const;
     int lineHeight() const;
     int visibleLines() const;
+    // The bytes of `line` without its "\n".
+    std::string_view lineBytes(int line) const;
+    qsizetype lineLength(int line) const;
+    void indexLines();
 
-    QString text_;
-    std::vector<qsizetype> lineStarts_;
+    std::string text_;
+    PaneEncoding encoding_ = PaneEncoding::Utf8;
+    std::vector<std::size_t> lineStarts_;
     qsizetype longestLine_ = 0;
     // The selection runs from the anchor to the cursor; empty when they meet.
     Place anchor_;

@@ -117,9 +117,10 @@ void WrennetDlg::showFieldValues() {
     controls_.functionCombo->setCurrentIndex(functionIndex_ < functions ? functionIndex_ : -1);
     const int libraries = controls_.libraryCombo->count();
     controls_.libraryCombo->setCurrentIndex(libraryIndex_ < libraries ? libraryIndex_ : -1);
-    if (shownPaneVersion_ != paneVersion_) {
-        controls_.sourcePane->setPlainText(ToPaneText(paneText_));
-        shownPaneVersion_ = paneVersion_;
+    if (paneTextWaiting_) {
+        controls_.sourcePane->setText(std::move(paneText_));
+        paneText_.clear();
+        paneTextWaiting_ = false;
     }
     for (std::size_t k = 0; k < slots_.size(); ++k) {
         controls_.valueEdits[k]->setText(ToShownText(slots_[k].entryText));
@@ -186,7 +187,7 @@ void WrennetDlg::onFunctionCloseUp() {
             const std::string prototype = entries[static_cast<std::size_t>(functionIndex_)];
             settings_.writeChoice(prototype);
             lookUpSource(ToSourceName(path), prototype, &path);
-            FunctionDetails details = ReadParamChoices(files_, path, prototype, paneText_.size());
+            FunctionDetails details = ReadParamChoices(files_, path, prototype, paneText().size());
             showMessages(details.messages);
             storeDetails(std::move(details));
         }
@@ -282,11 +283,11 @@ void WrennetDlg::closeChoiceLists(int keptSlot) {
 
 void WrennetDlg::goToParameter(int slot) {
     if (slot < 1 || slot > kMaxSlots) return;
-    navigator_.goToParameter(paneText_, slots_[static_cast<std::size_t>(slot - 1)].name);
+    navigator_.goToParameter(paneText(), slots_[static_cast<std::size_t>(slot - 1)].name);
 }
 
 void WrennetDlg::goToDeclaration() {
-    navigator_.goToDeclaration(paneText_, returnType_, functionName_);
+    navigator_.goToDeclaration(paneText(), returnType_, functionName_);
 }
 
 void WrennetDlg::showAbout() {
@@ -302,7 +303,11 @@ void WrennetDlg::showMessages(const Messages& messages) {
 
 void WrennetDlg::setPaneText(std::string text) {
     paneText_ = std::move(text);
-    ++paneVersion_;
+    paneTextWaiting_ = true;
+}
+
+const std::string& WrennetDlg::paneText() const {
+    return paneTextWaiting_ ? paneText_ : controls_.sourcePane->text();
 }
 
 void WrennetDlg::closeEvent(QCloseEvent* event) {

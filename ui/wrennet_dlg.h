@@ -3,7 +3,6 @@
 #include <QDialog>
 #include <QPoint>
 #include <array>
-#include <cstdint>
 #include <string>
 
 #include "dialog_units.h"
@@ -53,7 +52,8 @@ class WrennetDlg final : public QDialog {
 
     const MainWindowControls& controls() const { return controls_; }
     const LibraryList& libraries() const { return libraries_; }
-    const std::string& paneText() const { return paneText_; }
+    // The pane's text as the core gave it: the one not yet shown, else the pane's own.
+    const std::string& paneText() const;
     const std::string& helperPath() const { return helperPath_; }
     const std::string& helperName() const { return helperName_; }
     const std::string& returnType() const { return returnType_; }
@@ -91,11 +91,11 @@ class WrennetDlg final : public QDialog {
 
     int functionIndex_ = -1;
     int libraryIndex_ = -1;
+    // A new pane text waits here until the fields are next shown, and then
+    // moves into the pane: a whole library can be many megabytes, and it is
+    // neither copied nor shown twice.
     std::string paneText_;
-    // The pane is refilled only when its text changed since it was last shown:
-    // a whole library can be many megabytes.
-    std::uint64_t paneVersion_ = 0;
-    std::uint64_t shownPaneVersion_ = 0;
+    bool paneTextWaiting_ = false;
     std::array<ParamChoice, kMaxSlots> slots_;
     int parameterCount_ = 0;
     std::string returnType_;
