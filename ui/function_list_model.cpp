@@ -1,5 +1,7 @@
 #include "function_list_model.h"
 
+#include <utility>
+
 #include "shown_text.h"
 
 namespace wrennet {
@@ -7,8 +9,17 @@ namespace wrennet {
 void FunctionListModel::setEntries(std::vector<std::string> entries) {
     if (entries.empty() && entries_.empty()) return;
     beginResetModel();
-    entries_ = std::move(entries);
+    std::vector<std::string> previous = std::exchange(entries_, std::move(entries));
     endResetModel();
+    releaseLater(std::move(previous));
+}
+
+void FunctionListModel::releaseLater(std::vector<std::string> entries) {
+    // Short lists are gone sooner than a thread starts.
+    constexpr std::size_t kFreedAtOnce = 1000;
+    if (entries.size() < kFreedAtOnce) return;
+    if (releaser_.joinable()) releaser_.join();
+    releaser_ = std::jthread([doomed = std::move(entries)]() mutable { doomed = {}; });
 }
 
 int FunctionListModel::rowCount(const QModelIndex& parent) const {

@@ -11,6 +11,7 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QShortcut>
+#include <future>
 
 #include "about_dlg.h"
 #include "click_label.h"
@@ -89,8 +90,14 @@ void WrennetDlg::setUp() {
     helperPath_ = "-";
     if (libraries_.load() != 0) {
         startUpLibraryPath_ = libraries_.selected().value_or(std::string());
+        // The pane's copy of the library is read while its functions are
+        // scanned: both only read the same file, and the scan's messages
+        // still come first.
+        std::future<LibraryText> library = std::async(
+            std::launch::async, [this] { return ReadWholeLibrary(files_, startUpLibraryPath_); });
         if (scanLibrary(startUpLibraryPath_) != 0) {
-            showLibrary();
+            setPaneText({});
+            showLibraryText(library.get());
             // The function list is filled again when the user opens it.
             controls_.functionModel->clear();
         }
@@ -152,7 +159,10 @@ int WrennetDlg::scanLibrary(const std::string& path) {
 
 void WrennetDlg::showLibrary() {
     setPaneText({});
-    LibraryText library = ReadWholeLibrary(files_, libraries_.selected().value_or(std::string()));
+    showLibraryText(ReadWholeLibrary(files_, libraries_.selected().value_or(std::string())));
+}
+
+void WrennetDlg::showLibraryText(LibraryText library) {
     showMessages(library.messages);
     setPaneText(std::move(library.paneText));
     showFieldValues();

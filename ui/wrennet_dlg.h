@@ -12,6 +12,7 @@
 #include "message.h"
 #include "pane_navigator.h"
 #include "param_choices.h"
+#include "source_lookup.h"
 
 namespace wrennet {
 
@@ -41,6 +42,8 @@ class WrennetDlg final : public QDialog {
     // selected again; its 1-based position, 0 when there are no functions.
     int scanLibrary(const std::string& path);
     void showLibrary();
+    // What showLibrary() shows, with the library already read.
+    void showLibraryText(LibraryText library);
     void onFunctionDropDown();
     void onFunctionCloseUp();
     void onAddLibrary();
