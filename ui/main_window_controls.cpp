@@ -7,6 +7,8 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QRegularExpression>
+#include <QStyle>
 #include <algorithm>
 
 #include "click_label.h"
@@ -18,6 +20,17 @@
 
 namespace wrennet {
 namespace {
+
+// The least width that shows a button's text whole inside its frame: buttons
+// were laid out for a narrower font too, and grow from their left edge.
+int WidthForText(const QPushButton& button) {
+    QString shown = button.text();
+    shown.remove(QRegularExpression(QStringLiteral("&(?!&)")));
+    const QStyle& style = *button.style();
+    return button.fontMetrics().horizontalAdvance(shown) +
+           style.pixelMetric(QStyle::PM_ButtonMargin, nullptr, &button) +
+           2 * style.pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, &button);
+}
 
 QWidget* CreateControl(const ControlDefinition& control, QDialog& window, const DialogUnits& units,
                        const QFont& fixedFont) {
@@ -39,6 +52,7 @@ QWidget* CreateControl(const ControlDefinition& control, QDialog& window, const 
         case ControlKind::PushButton: {
             auto* button = new QPushButton(text, &window);
             button->setAutoDefault(false);
+            rect.setWidth(std::max(rect.width(), WidthForText(*button)));
             widget = button;
             break;
         }

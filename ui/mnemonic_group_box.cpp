@@ -1,6 +1,11 @@
 #include "mnemonic_group_box.h"
 
+#include <qdrawutil.h>
+
 #include <QEvent>
+#include <QFontMetrics>
+#include <QPainter>
+#include <QStyle>
 
 namespace wrennet {
 
@@ -24,6 +29,23 @@ bool MnemonicGroupBox::event(QEvent* event) {
         }
     }
     return true;
+}
+
+void MnemonicGroupBox::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    const QFontMetrics metrics(font());
+    // An etched line: the style's own group frame would leave room for the
+    // title above itself.
+    qDrawShadeRect(&painter, rect().adjusted(0, metrics.height() / 2, 0, 0), palette(), true);
+    if (title().isEmpty()) return;
+    // The title covers the line it sits on.
+    const int margin = metrics.averageCharWidth();
+    const QRect titleRect = style()->itemTextRect(
+        metrics, rect().adjusted(margin * 2, 0, 0, 0),
+        Qt::AlignLeft | Qt::AlignTop | Qt::TextShowMnemonic, isEnabled(), title());
+    painter.fillRect(titleRect.adjusted(-margin / 2, 0, margin / 2, 0), palette().window());
+    style()->drawItemText(&painter, titleRect, Qt::AlignLeft | Qt::AlignTop | Qt::TextShowMnemonic,
+                          palette(), isEnabled(), title(), QPalette::WindowText);
 }
 
 }  // namespace wrennet

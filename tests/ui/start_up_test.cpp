@@ -2,10 +2,13 @@
 
 #include <sys/stat.h>
 
+#include <QAbstractScrollArea>
 #include <QComboBox>
 #include <QFontDatabase>
+#include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QStyle>
 #include <QTest>
 #include <QTimer>
 
@@ -173,6 +176,52 @@ void StartUpTest::controlsAsLaidOut() {
     QCOMPARE(window.controls().sourcePane->font().family(), fixed);
     QCOMPARE(window.controls().functionCombo->font().family(), fixed);
     QCOMPARE(window.controls().libraryCombo->font().family(), fixed);
+}
+
+void StartUpTest::controlsKeepClear() {
+    Session session;
+    wrennet::WrennetDlg& window = session.start();
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QList<QWidget*> interactive;
+    for (QWidget* control : window.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        const bool clickable = qobject_cast<QPushButton*>(control) != nullptr ||
+                               qobject_cast<QComboBox*>(control) != nullptr ||
+                               qobject_cast<QAbstractScrollArea*>(control) != nullptr;
+        if (clickable && control->isVisible()) interactive << control;
+    }
+    QVERIFY(interactive.size() >= 10);
+
+    for (QWidget* control : interactive) {
+        const QString name = control->objectName();
+        for (QWidget* other : interactive) {
+            QVERIFY2(other == control || !control->geometry().intersects(other->geometry()),
+                     qPrintable(name + " overlaps " + other->objectName()));
+        }
+        if (auto* button = qobject_cast<QPushButton*>(control)) {
+            const QString shown = button->text().remove(u'&');
+            const int margin = button->style()->pixelMetric(QStyle::PM_ButtonMargin);
+            QVERIFY2(button->width() >= button->fontMetrics().horizontalAdvance(shown) + margin,
+                     qPrintable(name));
+        }
+    }
+
+    // A frame's title sits on its top line: nothing inside reaches up to the
+    // line, nor under the title to the title's foot.
+    for (QGroupBox* group : window.findChildren<QGroupBox*>()) {
+        if (!group->isVisible()) continue;
+        const QFontMetrics metrics = group->fontMetrics();
+        const int titleRight = group->x() + 3 * metrics.averageCharWidth() +
+                               metrics.horizontalAdvance(group->title().remove(u'&'));
+        for (QWidget* control : interactive) {
+            const QRect rect = control->geometry();
+            if (!group->geometry().intersects(rect)) continue;
+            const bool underTitle = rect.left() <= titleRight;
+            const int lowest = group->y() + (underTitle ? metrics.height() : metrics.height() / 2);
+            QVERIFY2(rect.top() >= lowest,
+                     qPrintable(control->objectName() + " reaches " + group->title()));
+        }
+    }
 }
 
 void StartUpTest::readOnlySettingsFile() {

@@ -8,5 +8,6 @@ class StartUpTest : public QObject {
     void startUp_data();
     void startUp();
     void controlsAsLaidOut();
+    void controlsKeepClear();
     void readOnlySettingsFile();
 };
