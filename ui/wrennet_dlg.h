@@ -32,7 +32,9 @@ class WrennetDlg final : public QDialog {
                QWidget* parent = nullptr);
 
     // Loads and checks the library list, scans and shows the current library.
-    // Runs once, before the window is shown: its messages come first.
+    // Runs once, before the window is shown: its messages come first. The
+    // library is read for the pane on a second thread meanwhile, so `files`
+    // must open files from two threads at once.
     void setUp();
 
     void takeControlValues();
