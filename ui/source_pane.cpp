@@ -6,7 +6,6 @@
 #include <QPainter>
 #include <QScrollBar>
 #include <algorithm>
-#include <cstring>
 
 namespace wrennet {
 
@@ -17,60 +16,17 @@ SourcePane::SourcePane(QWidget* parent) : QAbstractScrollArea(parent) {
     setBackgroundRole(QPalette::Base);
     viewport()->setBackgroundRole(QPalette::Base);
     viewport()->setCursor(Qt::IBeamCursor);
-    setText({});
+    setText(PaneText());
 }
 
-void SourcePane::setText(std::string text) {
+void SourcePane::setText(PaneText text) {
     text_ = std::move(text);
-    encoding_ = PaneEncodingOf(text_);
-    indexLines();
     anchor_ = cursor_ = Place{};
     updateScrollBars();
     verticalScrollBar()->setValue(0);
     horizontalScrollBar()->setValue(0);
     viewport()->update();
 }
-
-void SourcePane::indexLines() {
-    lineStarts_.clear();
-    lineStarts_.push_back(0);
-    const char* const begin = text_.data();
-    const char* const end = begin + text_.size();
-    for (const char* at = begin; at < end;) {
-        const auto* lineEnd =
-            static_cast<const char*>(std::memchr(at, '\n', static_cast<std::size_t>(end - at)));
-        if (lineEnd == nullptr) break;
-        at = lineEnd + 1;
-        lineStarts_.push_back(static_cast<std::size_t>(at - begin));
-    }
-    // A final line end does not open a line of its own.
-    if (lineStarts_.size() > 1 && lineStarts_.back() == text_.size()) lineStarts_.pop_back();
-    // A line shows no more units than it has bytes, so only a line with more
-    // bytes than the longest so far needs counting.
-    longestLine_ = 0;
-    for (int line = 0; line < lineCount(); ++line) {
-        if (static_cast<qsizetype>(lineBytes(line).size()) > longestLine_) {
-            longestLine_ = std::max(longestLine_, lineLength(line));
-        }
-    }
-}
-
-std::string_view SourcePane::lineBytes(int line) const {
-    if (line < 0 || line >= lineCount()) return {};
-    const std::size_t start = lineStarts_[static_cast<std::size_t>(line)];
-    std::size_t end =
-        line + 1 < lineCount() ? lineStarts_[static_cast<std::size_t>(line) + 1] - 1 : text_.size();
-    if (end > start && text_[end - 1] == '\n') --end;
-    return std::string_view(text_).substr(start, end - start);
-}
-
-qsizetype SourcePane::lineLength(int line) const {
-    return PaneTextLength(lineBytes(line), encoding_);
-}
-
-QString SourcePane::lineText(int line) const { return ToPaneText(lineBytes(line), encoding_); }
-
-QString SourcePane::toPlainText() const { return ToPaneText(text_, encoding_); }
 
 int SourcePane::firstVisibleLine() const { return verticalScrollBar()->value(); }
 
@@ -85,7 +41,7 @@ void SourcePane::updateScrollBars() {
     verticalScrollBar()->setRange(0, std::max(0, lines - visibleLines()));
     verticalScrollBar()->setPageStep(visibleLines());
     verticalScrollBar()->setSingleStep(1);
-    const qsizetype widest = longestLine_ * characterWidth() + 8;
+    const qsizetype widest = text_.longestLine() * characterWidth() + 8;
     const int width = static_cast<int>(std::min<qsizetype>(widest, 1 << 30));
     horizontalScrollBar()->setRange(0, std::max(0, width - viewport()->width()));
     horizontalScrollBar()->setPageStep(viewport()->width());
@@ -133,7 +89,7 @@ SourcePane::Place SourcePane::placeAt(const QPoint& point) const {
     const int line = firstVisibleLine() + point.y() / lineHeight();
     place.line = std::clamp(line, 0, std::max(0, lineCount() - 1));
     const int x = point.x() - 4 + horizontalScrollBar()->value() + characterWidth() / 2;
-    place.column = std::clamp<qsizetype>(x / characterWidth(), 0, lineLength(place.line));
+    place.column = std::clamp<qsizetype>(x / characterWidth(), 0, text_.lineLength(place.line));
     return place;
 }
 
@@ -141,13 +97,7 @@ QString SourcePane::selectedText() const {
     const Place from = std::min(anchor_, cursor_);
     const Place to = std::max(anchor_, cursor_);
     if (from == to) return {};
-    // Whole lines are decoded, then cut at the columns.
-    const std::string_view last = lineBytes(to.line);
-    const std::size_t start = lineStarts_[static_cast<std::size_t>(from.line)];
-    const std::size_t end = static_cast<std::size_t>(last.data() - text_.data()) + last.size();
-    const QString lines = ToPaneText(std::string_view(text_).substr(start, end - start), encoding_);
-    const qsizetype cutAtEnd = PaneTextLength(last, encoding_) - to.column;
-    return lines.mid(from.column, lines.size() - cutAtEnd - from.column);
+    return text_.shownBetween(from.line, from.column, to.line, to.column);
 }
 
 void SourcePane::mousePressEvent(QMouseEvent* event) {
@@ -172,7 +122,7 @@ void SourcePane::keyPressEvent(QKeyEvent* event) {
         if (!selectedText().isEmpty()) Q_EMIT copyRequested(selectedText());
     } else if (event->matches(QKeySequence::SelectAll)) {
         anchor_ = Place{};
-        cursor_ = Place{lineCount() - 1, lineLength(lineCount() - 1)};
+        cursor_ = Place{lineCount() - 1, text_.lineLength(lineCount() - 1)};
         viewport()->update();
     } else if (event->matches(QKeySequence::MoveToStartOfDocument)) {
         verticalScrollBar()->setValue(0);

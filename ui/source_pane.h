@@ -2,11 +2,9 @@
 
 #include <QAbstractScrollArea>
 #include <QString>
-#include <cstddef>
 #include <string>
-#include <vector>
 
-#include "shown_text.h"
+#include "pane_text.h"
 
 namespace wrennet {
 
@@ -14,20 +12,20 @@ namespace wrennet {
 // once, so the pane keeps the core's bytes as they are with an index of their
 // line starts, and decodes only the lines it draws and the selection it
 // copies; nothing wraps, and the vertical scroll bar counts lines, its value
-// being the first visible one. Columns count the shown text's UTF-16 units.
+// being the first visible one.
 class SourcePane final : public QAbstractScrollArea {
     Q_OBJECT
   public:
     explicit SourcePane(QWidget* parent);
 
-    void setText(std::string text);
+    void setText(PaneText text);
     // The core's bytes, as given.
-    const std::string& text() const { return text_; }
+    const std::string& text() const { return text_.bytes(); }
     // The whole text as shown; it decodes all of it.
-    QString toPlainText() const;
+    QString toPlainText() const { return text_.shown(); }
 
-    int lineCount() const { return static_cast<int>(lineStarts_.size()); }
-    QString lineText(int line) const;
+    int lineCount() const { return text_.lineCount(); }
+    QString lineText(int line) const { return text_.lineText(line); }
     int firstVisibleLine() const;
     // Scrolls so that `line` is the first visible one, as far as the text allows.
     void scrollToLine(int line);
@@ -58,15 +56,8 @@ class SourcePane final : public QAbstractScrollArea {
     int characterWidth() const;
     int lineHeight() const;
     int visibleLines() const;
-    // The bytes of `line` without its "\n".
-    std::string_view lineBytes(int line) const;
-    qsizetype lineLength(int line) const;
-    void indexLines();
 
-    std::string text_;
-    PaneEncoding encoding_ = PaneEncoding::Utf8;
-    std::vector<std::size_t> lineStarts_;
-    qsizetype longestLine_ = 0;
+    PaneText text_;
     // The selection runs from the anchor to the cursor; empty when they meet.
     Place anchor_;
     Place cursor_;

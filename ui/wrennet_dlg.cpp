@@ -93,11 +93,11 @@ void WrennetDlg::setUp() {
         // The pane's copy of the library is read while its functions are
         // scanned: both only read the same file, and the scan's messages
         // still come first.
-        std::future<LibraryText> library = std::async(
-            std::launch::async, [this] { return ReadWholeLibrary(files_, startUpLibraryPath_); });
+        std::future<PaneLibrary> library = std::async(
+            std::launch::async, [this] { return ReadForPane(files_, startUpLibraryPath_); });
         if (scanLibrary(startUpLibraryPath_) != 0) {
             setPaneText({});
-            showLibraryText(library.get());
+            showPaneLibrary(library.get());
             // The function list is filled again when the user opens it.
             controls_.functionModel->clear();
         }
@@ -126,7 +126,7 @@ void WrennetDlg::showFieldValues() {
     controls_.libraryCombo->setCurrentIndex(libraryIndex_ < libraries ? libraryIndex_ : -1);
     if (paneTextWaiting_) {
         controls_.sourcePane->setText(std::move(paneText_));
-        paneText_.clear();
+        paneText_ = PaneText();
         paneTextWaiting_ = false;
     }
     for (std::size_t k = 0; k < slots_.size(); ++k) {
@@ -159,12 +159,17 @@ int WrennetDlg::scanLibrary(const std::string& path) {
 
 void WrennetDlg::showLibrary() {
     setPaneText({});
-    showLibraryText(ReadWholeLibrary(files_, libraries_.selected().value_or(std::string())));
+    showPaneLibrary(ReadForPane(files_, libraries_.selected().value_or(std::string())));
 }
 
-void WrennetDlg::showLibraryText(LibraryText library) {
+WrennetDlg::PaneLibrary WrennetDlg::ReadForPane(const FileReader& files, const std::string& path) {
+    LibraryText library = ReadWholeLibrary(files, path);
+    return {std::move(library.messages), PaneText(std::move(library.paneText))};
+}
+
+void WrennetDlg::showPaneLibrary(PaneLibrary library) {
     showMessages(library.messages);
-    setPaneText(std::move(library.paneText));
+    setPaneText(std::move(library.text));
     showFieldValues();
 }
 
@@ -210,7 +215,7 @@ void WrennetDlg::lookUpSource(const std::string& sourcePath, const std::string& 
                               std::string* triedPath) {
     SourceLookup lookup = FindFunctionSource(files_, sourcePath, prototype);
     showMessages(lookup.messages);
-    setPaneText(std::move(lookup.paneText));
+    setPaneText(PaneText(std::move(lookup.paneText)));
     showFieldValues();
     if (triedPath != nullptr) *triedPath = std::move(lookup.path);
 }
@@ -311,13 +316,13 @@ void WrennetDlg::showMessages(const Messages& messages) {
     }
 }
 
-void WrennetDlg::setPaneText(std::string text) {
+void WrennetDlg::setPaneText(PaneText text) {
     paneText_ = std::move(text);
     paneTextWaiting_ = true;
 }
 
 const std::string& WrennetDlg::paneText() const {
-    return paneTextWaiting_ ? paneText_ : controls_.sourcePane->text();
+    return paneTextWaiting_ ? paneText_.bytes() : controls_.sourcePane->text();
 }
 
 void WrennetDlg::closeEvent(QCloseEvent* event) {

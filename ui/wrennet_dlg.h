@@ -11,8 +11,8 @@
 #include "main_window_controls.h"
 #include "message.h"
 #include "pane_navigator.h"
+#include "pane_text.h"
 #include "param_choices.h"
-#include "source_lookup.h"
 
 namespace wrennet {
 
@@ -44,8 +44,6 @@ class WrennetDlg final : public QDialog {
     // selected again; its 1-based position, 0 when there are no functions.
     int scanLibrary(const std::string& path);
     void showLibrary();
-    // What showLibrary() shows, with the library already read.
-    void showLibraryText(LibraryText library);
     void onFunctionDropDown();
     void onFunctionCloseUp();
     void onAddLibrary();
@@ -74,13 +72,20 @@ class WrennetDlg final : public QDialog {
     void contextMenuEvent(QContextMenuEvent* event) override;
 
   private:
+    // A whole library as the pane takes it, with the messages of reading it.
+    struct PaneLibrary {
+        Messages messages;
+        PaneText text;
+    };
+    static PaneLibrary ReadForPane(const FileReader& files, const std::string& path);
+    void showPaneLibrary(PaneLibrary library);
     void connectHandlers();
     void afterLibraryChange(const std::string& path);
     // Hides the parameter panel's choice lists but the one of `keptSlot` (0:
     // all) and puts E&xit and &Helpers back in place.
     void closeChoiceLists(int keptSlot);
     void showMessages(const Messages& messages);
-    void setPaneText(std::string text);
+    void setPaneText(PaneText text);
     void lookUpSource(const std::string& sourcePath, const std::string& prototype,
                       std::string* triedPath);
     void storeDetails(FunctionDetails details);
@@ -99,7 +104,7 @@ class WrennetDlg final : public QDialog {
     // A new pane text waits here until the fields are next shown, and then
     // moves into the pane: a whole library can be many megabytes, and it is
     // neither copied nor shown twice.
-    std::string paneText_;
+    PaneText paneText_;
     bool paneTextWaiting_ = false;
     std::array<ParamChoice, kMaxSlots> slots_;
     int parameterCount_ = 0;

@@ -55,7 +55,7 @@ void SourcePaneTest::shownLines() {
     auto* pane = new wrennet::SourcePane(&window);
     pane->setGeometry(0, 0, 400, 300);
     std::string text(bytes.constData(), static_cast<std::size_t>(bytes.size()));
-    pane->setText(text);
+    pane->setText(wrennet::PaneText(text));
     QCOMPARE(pane->text(), text);
 
     QCOMPARE(pane->lineCount(), lines.size());
