@@ -1,6 +1,5 @@
-#include "function_list_test.h"
-
-#include <QComboBox>
+// The function list: what opening and closing it does to the pane, the
+// parameter labels, the helper button and the remembered choice.
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
@@ -10,10 +9,7 @@
 #include "session.h"
 #include "source_pane.h"
 
-using wrennet::MessageIcon;
-using wrennet::testing::CloseList;
-using wrennet::testing::OpenList;
-using wrennet::testing::Session;
+using namespace wrennet::testing;
 
 namespace {
 
@@ -34,83 +30,81 @@ const char* const kSource =
     "/**\n * @brief int PortRead reads.\n * @param port :{0,1}\n"
     " * @note Ask probe.exe for the port\n */\nint PortRead(int port, int mode)\n{\n}\n";
 
-std::string IniFor(const std::string& library, const std::string& choice) {
+std::string IniFor(const std::string& library, const std::string& choice = "") {
     return "[Last]\nIntro=No\nChoice=" + choice + "\nLibrary=%F" + library + "\n[Libraries]\n%F" +
            library + "=Yes\n";
 }
 
+struct OpenCloseRow {
+    std::string library, lastChoice;
+    int selectedWhileOpen;
+    std::string choiceWhileOpen, paneWhileOpen;
+    int closeOn;
+    std::string choiceAfter, paneAfter;
+    std::string helperAfter;  // relative to the folder; "-" for none
+};
+
 }  // namespace
 
-void FunctionListTest::openAndClose_data() {
-    QTest::addColumn<QString>("library");
-    QTest::addColumn<QString>("lastChoice");
-    QTest::addColumn<int>("selectedWhileOpen");
-    QTest::addColumn<QString>("choiceWhileOpen");
-    QTest::addColumn<QString>("paneWhileOpen");
-    QTest::addColumn<int>("closeOn");
-    QTest::addColumn<QString>("choiceAfter");
-    QTest::addColumn<QString>("paneAfter");
-    QTest::addColumn<QString>("helperAfter");  // relative to the folder; "-" for none
+class FunctionListTest : public QObject {
+    Q_OBJECT
+  private Q_SLOTS:
+    void openAndClose_data();
+    void openAndClose();
+    void lookupFailures_data();
+    void lookupFailures();
+    void showWholeLibrary();
+    void labelClickScrollsPane_data();
+    void labelClickScrollsPane();
+    void parameterNamesFit_data();
+    void parameterNamesFit();
+};
 
+void FunctionListTest::openAndClose_data() {
+    QTest::addColumn<OpenCloseRow>("row");
     // clang-format off
-    QTest::newRow("last choice third, pane on the first, close on the second")
-        << "lib/Port.s79" << "void PortReset(void)"
-        << 2 << "void PortReset(void)" << "int PortClose closes"
-        << 1 << "int PortRead(int port, int mode)" << "@param mode :{RD|WR}" << "-";
-    QTest::newRow("last choice in other letter case: selected, not rewritten")
-        << "lib/Port.s79" << "INT PORTREAD(INT PORT, INT MODE)"
-        << 1 << "INT PORTREAD(INT PORT, INT MODE)" << "int PortClose closes"
-        << -1 << "int PortRead(int port, int mode)" << "@brief int PortRead reads." << "-";
-    QTest::newRow("unknown last choice: the first entry, written at once")
-        << "lib/Port.s79" << "int Gone(void)"
-        << 0 << "int PortClose(int port)" << "int PortClose closes"
-        << -1 << "int PortClose(int port)" << "int PortClose closes" << "-";
-    QTest::newRow("header with its source in a src folder and a helper beside it")
-        << "Include/Port.h" << ""
-        << 0 << "int PortOpen(int port)" << "int PortOpen opens"
-        << 1 << "int PortRead(int port, int mode)" << "@note Ask probe.exe" << "src/probe.exe";
+    QTest::newRow("last choice third, pane on the first, close on the second") << OpenCloseRow{
+        "lib/Port.s79", "void PortReset(void)", 2, "void PortReset(void)", "int PortClose closes",
+        1, "int PortRead(int port, int mode)", "@param mode :{RD|WR}", "-"};
+    QTest::newRow("last choice in other letter case: selected, not rewritten") << OpenCloseRow{
+        "lib/Port.s79", "INT PORTREAD(INT PORT, INT MODE)", 1, "INT PORTREAD(INT PORT, INT MODE)",
+        "int PortClose closes", -1, "int PortRead(int port, int mode)",
+        "@brief int PortRead reads.", "-"};
+    QTest::newRow("unknown last choice: the first entry, written at once") << OpenCloseRow{
+        "lib/Port.s79", "int Gone(void)", 0, "int PortClose(int port)", "int PortClose closes",
+        -1, "int PortClose(int port)", "int PortClose closes", "-"};
+    QTest::newRow("header with its source in a src folder and a helper beside it") << OpenCloseRow{
+        "Include/Port.h", "", 0, "int PortOpen(int port)", "int PortOpen opens",
+        1, "int PortRead(int port, int mode)", "@note Ask probe.exe", "src/probe.exe"};
     // clang-format on
 }
 
 void FunctionListTest::openAndClose() {
-    QFETCH(QString, library);
-    QFETCH(QString, lastChoice);
-    QFETCH(int, selectedWhileOpen);
-    QFETCH(QString, choiceWhileOpen);
-    QFETCH(QString, paneWhileOpen);
-    QFETCH(int, closeOn);
-    QFETCH(QString, choiceAfter);
-    QFETCH(QString, paneAfter);
-    QFETCH(QString, helperAfter);
-
+    QFETCH(OpenCloseRow, row);
     Session session;
     session.write("lib/Port.s79", kAsmLibrary);
     session.write("Include/Port.h", kHeader);
     session.write("src/Port.c", kSource);
     session.write("src/probe.exe", "#!/bin/sh\n");
-    session.write("Wrennet.ini", IniFor(library.toStdString(), lastChoice.toStdString()));
-    wrennet::WrennetDlg& window = session.start();
+    wrennet::WrennetDlg& window = session.startWith(IniFor(row.library, row.lastChoice));
     auto& functions = *window.controls().functionCombo;
     QCOMPARE(functions.count(), 0);
 
     OpenList(functions);
-    QCOMPARE(functions.currentIndex(), selectedWhileOpen);
-    QCOMPARE(QString::fromStdString(session.settings().choice()), choiceWhileOpen);
-    QVERIFY2(window.paneText().find(paneWhileOpen.toStdString()) != std::string::npos,
-             window.paneText().c_str());
+    QCOMPARE(functions.currentIndex(), row.selectedWhileOpen);
+    QCOMPARE(session.settings().choice(), row.choiceWhileOpen);
+    QVERIFY2(Holds(window.paneText(), row.paneWhileOpen), window.paneText().c_str());
 
-    CloseList(functions, closeOn);
-    QCOMPARE(QString::fromStdString(session.settings().choice()), choiceAfter);
-    QVERIFY2(window.paneText().find(paneAfter.toStdString()) != std::string::npos,
-             window.paneText().c_str());
+    CloseList(functions, row.closeOn);
+    QCOMPARE(session.settings().choice(), row.choiceAfter);
+    QVERIFY2(Holds(window.paneText(), row.paneAfter), window.paneText().c_str());
     QVERIFY(session.platform.messages.empty());
     QCOMPARE(window.controls().functionLabel->text(),
              QString::fromStdString(window.functionName()));
-    const std::string helper =
-        helperAfter == "-" ? std::string("-") : session.path(helperAfter.toStdString());
-    QCOMPARE(window.helperPath(), helper);
-    QCOMPARE(window.controls().helpersButton->isHidden(), helper == "-");
-    if (helper != "-") QCOMPARE(window.controls().helpersButton->text(), QString("probe.exe"));
+    const bool helper = row.helperAfter != "-";
+    QCOMPARE(window.helperPath(), helper ? session.path(row.helperAfter) : "-");
+    QCOMPARE(window.controls().helpersButton->isHidden(), !helper);
+    if (helper) QCOMPARE(window.controls().helpersButton->text(), QString("probe.exe"));
 }
 
 void FunctionListTest::lookupFailures_data() {
@@ -132,49 +126,44 @@ void FunctionListTest::lookupFailures() {
     Session session;
     session.write("Include/Port.h", kHeader);
     if (!source.isEmpty()) session.write("Include/Port.c", source.toStdString());
-    session.write("Wrennet.ini", IniFor("Include/Port.h", ""));
-    wrennet::WrennetDlg& window = session.start();
+    wrennet::WrennetDlg& window = session.startWith(IniFor("Include/Port.h"));
     auto& functions = *window.controls().functionCombo;
     OpenList(functions);
     session.platform.messages.clear();
     CloseList(functions, 0);
 
-    QVERIFY(session.platform.messages.size() >= static_cast<std::size_t>(messageStarts.size()));
-    for (int i = 0; i < messageStarts.size(); ++i) {
-        const auto& message = session.platform.messages[static_cast<std::size_t>(i)];
-        QVERIFY2(message.text.rfind(messageStarts[i].toStdString(), 0) == 0, message.text.c_str());
-        QCOMPARE(message.icon, MessageIcon::Warning);
+    const auto& messages = session.platform.messages;
+    QVERIFY(messages.size() >= static_cast<std::size_t>(messageStarts.size()));
+    for (std::size_t i = 0; i < static_cast<std::size_t>(messageStarts.size()); ++i) {
+        QVERIFY2(messages[i].text.starts_with(messageStarts[qsizetype(i)].toStdString()),
+                 messages[i].text.c_str());
+        QCOMPARE(messages[i].icon, wrennet::MessageIcon::Warning);
     }
-    QVERIFY(session.platform.messages.front().text.find("Must match exactly.") !=
-                std::string::npos ||
-            session.platform.messages.front().text.find(" or .c") != std::string::npos);
-    QCOMPARE(window.paneText(), std::string("-"));
+    QVERIFY(Holds(messages.front().text, "Must match exactly.") ||
+            Holds(messages.front().text, " or .c"));
+    QCOMPARE(window.paneText(), "-");
     QCOMPARE(window.controls().sourcePane->toPlainText(), QString("-"));
-    QCOMPARE(session.settings().choice(), std::string("int PortOpen(int port)"));
+    QCOMPARE(session.settings().choice(), "int PortOpen(int port)");
 }
 
 void FunctionListTest::showWholeLibrary() {
     Session session;
     session.write("Include/Port.h", kHeader);
     session.write("src/Port.c", kSource);
-    session.write("Wrennet.ini", IniFor("Include/Port.h", ""));
-    wrennet::WrennetDlg& window = session.start();
+    wrennet::WrennetDlg& window = session.startWith(IniFor("Include/Port.h"));
     auto& functions = *window.controls().functionCombo;
-    OpenList(functions);
-    CloseList(functions, 1);
-    QVERIFY(window.paneText().find("@brief int PortRead") != std::string::npos);
+    Pick(functions, 1);
+    QVERIFY(Holds(window.paneText(), "@brief int PortRead"));
 
     QTest::mouseClick(window.controls().showButton, Qt::LeftButton);
-    QCOMPARE(window.paneText(), std::string(kHeader));
-    // The pane shows one line per line of the file, without the carriage returns.
-    QCOMPARE(window.controls().sourcePane->toPlainText(),
-             QString("int PortOpen(int port);\nextern int  PortRead (int port , int mode );\n"));
-
-    // What the user selects in the pane is copied as the pane shows it.
+    QCOMPARE(window.paneText(), kHeader);
+    // The pane shows one line per line of the file, without the carriage returns;
+    // what the user selects there is copied as the pane shows it.
+    const QString shown("int PortOpen(int port);\nextern int  PortRead (int port , int mode );\n");
+    QCOMPARE(window.controls().sourcePane->toPlainText(), shown);
     QTest::keyClick(window.controls().sourcePane, Qt::Key_A, Qt::ControlModifier);
     QTest::keyClick(window.controls().sourcePane, Qt::Key_C, Qt::ControlModifier);
-    QCOMPARE(session.platform.clipboard,
-             std::string("int PortOpen(int port);\nextern int  PortRead (int port , int mode );"));
+    QCOMPARE(session.platform.clipboard, shown.chopped(1).toStdString());
 
     // The file vanishes between listing and use: the designed messages, no harm.
     std::filesystem::remove(session.path("Include/Port.h"));
@@ -183,11 +172,11 @@ void FunctionListTest::showWholeLibrary() {
     QCOMPARE(functions.count(), 0);
     QCOMPARE(session.platform.messages.size(), 1u);
     QCOMPARE(session.platform.messages[0].text,
-             "Library " + session.path("Include/Port.h") +
-                 " source file not available.\nFix using Library Combobox.");
-    QCOMPARE(session.platform.messages[0].icon, MessageIcon::Information);
+             session.inFolder("Library %FInclude/Port.h source file not available.\n"
+                              "Fix using Library Combobox."));
+    QCOMPARE(session.platform.messages[0].icon, wrennet::MessageIcon::Information);
     QCoreApplication::processEvents();
-    QCOMPARE(window.paneText(), std::string());
+    QCOMPARE(window.paneText(), "");
     QTest::mouseClick(window.controls().showButton, Qt::LeftButton);
     QCOMPARE(session.platform.messages.back().text,
              "Could not find source " + session.path("Include/Port.h"));
@@ -221,26 +210,19 @@ void FunctionListTest::labelClickScrollsPane() {
     // An assembler library is its own source: the documentation follows the marker.
     session.write("lib/Big.s79",
                   "; C Function prototype: int Big(int alpha, int beta, int gamma)\n" + source);
-    session.write("Wrennet.ini", IniFor("lib/Big.s79", ""));
-    wrennet::WrennetDlg& window = session.start();
-    window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
-    auto& functions = *window.controls().functionCombo;
-    OpenList(functions);
-    CloseList(functions, 0);
-    QVERIFY2(window.paneText() == source,
-             session.platform.messages.empty() ? "" : session.platform.messages[0].text.c_str());
+    wrennet::WrennetDlg& window = Shown(session.startWith(IniFor("lib/Big.s79")));
+    Pick(*window.controls().functionCombo, 0);
+    QCOMPARE(window.paneText(), source);
     auto& pane = *window.controls().sourcePane;
     pane.scrollToLine(pane.lineCount());
 
     QTest::mouseClick(window.findChild<QLabel*>(label), Qt::LeftButton);
 
     const QString shown = pane.lineText(window.firstVisiblePaneLine());
-    if (lineStart.isEmpty()) {
+    if (lineStart.isEmpty())
         QCOMPARE(window.firstVisiblePaneLine(), 0);
-    } else {
+    else
         QVERIFY2(shown.startsWith(lineStart), qPrintable(shown));
-    }
 }
 
 void FunctionListTest::parameterNamesFit_data() {
@@ -264,27 +246,21 @@ void FunctionListTest::parameterNamesFit() {
                    " works.\n */\n; C Function prototype: " + prototype + "\n";
     }
     session.write("lib/Fit.s79", library);
-    session.write("Wrennet.ini", IniFor("lib/Fit.s79", ""));
-    wrennet::WrennetDlg& window = session.start();
-    window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    wrennet::WrennetDlg& window = Shown(session.startWith(IniFor("lib/Fit.s79")));
     const auto& labels = window.controls().nameLabels;
     std::array<QRect, 4> laidOut;
     for (std::size_t k = 0; k < labels.size(); ++k) laidOut[k] = labels[k]->geometry();
-    auto& functions = *window.controls().functionCombo;
     // The long names first, so that a label which only ever grows shows up.
-    OpenList(functions);
-    CloseList(functions, 0);
-    OpenList(functions);
-    CloseList(functions, function);
+    Pick(*window.controls().functionCombo, 0);
+    Pick(*window.controls().functionCombo, function);
 
     for (std::size_t k = 0; k < labels.size(); ++k) {
         const wrennet::ClickLabel& label = *labels[k];
         QCOMPARE(label.text(), names[static_cast<qsizetype>(k)]);
-        QCOMPARE(label.x(), laidOut[k].x());
-        QCOMPARE(label.y(), laidOut[k].y());
-        QVERIFY2(label.width() >= label.sizeHint().width(), qPrintable(label.text()));
-        const int expected = std::max(laidOut[k].width(), label.sizeHint().width());
-        QCOMPARE(label.width(), expected);
+        QCOMPARE(label.pos(), laidOut[k].topLeft());
+        QCOMPARE(label.width(), std::max(laidOut[k].width(), label.sizeHint().width()));
     }
 }
+
+QTEST_MAIN(FunctionListTest)
+#include "function_list_test.moc"

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QCoreApplication>
+#include <QStringList>
+#include <QTest>
 #include <filesystem>
 #include <memory>
 #include <string>
@@ -22,15 +24,21 @@ class Session {
     Session() : platform(folder.path() + "wrennet") {}
 
     std::string path(const std::string& name) const { return folder.path() + name; }
-
-    // "%F" in `bytes` stands for the program folder.
-    void write(const std::string& name, std::string bytes) const {
-        for (std::size_t at = bytes.find("%F"); at != std::string::npos;
-             at = bytes.find("%F", at)) {
-            bytes.replace(at, 2, folder.path());
+    // "%F" in `text` stands for the program folder.
+    std::string inFolder(std::string text) const {
+        for (auto at = text.find("%F"); at != std::string::npos; at = text.find("%F", at)) {
+            text.replace(at, 2, folder.path());
         }
+        return text;
+    }
+    QStringList inFolder(QStringList texts) const {
+        for (QString& text : texts) text = QString::fromStdString(inFolder(text.toStdString()));
+        return texts;
+    }
+
+    void write(const std::string& name, const std::string& bytes) const {
         std::filesystem::create_directories(std::filesystem::path(path(name)).parent_path());
-        TempFolder::write(path(name), bytes);
+        TempFolder::write(path(name), inFolder(bytes));
     }
     std::string ini() const { return TempFolder::read(path("Wrennet.ini")); }
     WrennetSettings settings() const { return WrennetSettings(folder.path()); }
@@ -39,7 +47,10 @@ class Session {
         app = std::make_unique<WrennetApp>(platform, files);
         return app->startUp();
     }
-
+    WrennetDlg& startWith(const std::string& ini) {
+        write("Wrennet.ini", ini);
+        return start();
+    }
     TempFolder folder;
     FakePlatform platform;
     PosixFileReader files;
@@ -53,6 +64,21 @@ inline void CloseList(PopupComboBox& combo, int index = -1) {
     combo.hidePopup();
     if (index >= 0) combo.setCurrentIndex(index);
     QCoreApplication::processEvents();
+}
+inline void Pick(PopupComboBox& combo, int index) {
+    OpenList(combo);
+    CloseList(combo, index);
+}
+
+// The window on the screen, as the user sees it.
+inline WrennetDlg& Shown(WrennetDlg& window) {
+    window.show();
+    if (!QTest::qWaitForWindowExposed(&window)) qFatal("the window never showed");
+    return window;
+}
+
+inline bool Holds(const std::string& text, const std::string& part) {
+    return text.find(part) != std::string::npos;
 }
 
 }  // namespace wrennet::testing
