@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QStringList>
 #include <deque>
 #include <optional>
 #include <string>
@@ -29,11 +30,11 @@ class FakePlatform final : public Platform {
     MessageAnswer showMessage(QWidget*, const std::string& text, MessageIcon icon,
                               MessageButtons buttons) override {
         messages.push_back({text, icon, buttons});
-        if (buttons == MessageButtons::Ok) return MessageAnswer::Ok;
-        if (answers.empty()) return MessageAnswer::No;
-        const MessageAnswer answer = answers.front();
-        answers.pop_front();
-        return answer;
+        return buttons == MessageButtons::Ok ? MessageAnswer::Ok : Next(answers, MessageAnswer::No);
+    }
+    std::optional<std::string> chooseFile(QWidget*, const FileDialogRequest& request) override {
+        fileRequests.push_back(request);
+        return Next(chosenFiles, std::optional<std::string>());
     }
     void setClipboardText(const std::string& text) override { clipboard = text; }
     void startDetached(const std::string& program, const std::string& argument) override {
@@ -44,20 +45,14 @@ class FakePlatform final : public Platform {
         commands.push_back(command);
         return 0;
     }
-    std::optional<std::string> chooseFile(QWidget*, const FileDialogRequest& request) override {
-        fileRequests.push_back(request);
-        if (chosenFiles.empty()) return std::nullopt;
-        std::optional<std::string> chosen = chosenFiles.front();
-        chosenFiles.pop_front();
-        return chosen;
-    }
     bool fileExists(const std::string& path) const override { return IsReadableRegularFile(path); }
     std::string executablePath() const override { return executablePath_; }
     std::chrono::system_clock::time_point currentTime() const override { return {}; }
 
-    std::vector<std::string> messageTexts() const {
-        std::vector<std::string> texts;
-        for (const RecordedMessage& message : messages) texts.push_back(message.text);
+    QStringList messageTexts() const {
+        QStringList texts;
+        for (const RecordedMessage& message : messages)
+            texts << QString::fromStdString(message.text);
         return texts;
     }
 
@@ -67,10 +62,17 @@ class FakePlatform final : public Platform {
     std::vector<FileDialogRequest> fileRequests;
     std::string clipboard;
     std::vector<std::pair<std::string, std::string>> started;
-    std::vector<std::string> openedDocuments;
-    std::vector<std::string> commands;
+    std::vector<std::string> openedDocuments, commands;
 
   private:
+    template <typename T>
+    static T Next(std::deque<T>& script, T otherwise) {
+        if (script.empty()) return otherwise;
+        T next = std::move(script.front());
+        script.pop_front();
+        return next;
+    }
+
     std::string executablePath_;
 };
 

@@ -1,7 +1,5 @@
 #pragma once
 
-#include <QCoreApplication>
-#include <QStringList>
 #include <QTest>
 #include <filesystem>
 #include <memory>
@@ -42,39 +40,44 @@ class Session {
     }
     std::string ini() const { return TempFolder::read(path("Wrennet.ini")); }
     WrennetSettings settings() const { return WrennetSettings(folder.path()); }
+    QStringList libraries() const {
+        QStringList listed;
+        for (const std::string& library : settings().libraries()) {
+            listed << QString::fromStdString(library);
+        }
+        return listed;
+    }
 
-    WrennetDlg& start() {
+    // `ini` becomes the settings file first; "-" leaves the file as it is.
+    WrennetDlg& start(const std::string& ini = "-") {
+        if (ini != "-") write("Wrennet.ini", ini);
         app = std::make_unique<WrennetApp>(platform, files);
         return app->startUp();
     }
-    WrennetDlg& startWith(const std::string& ini) {
-        write("Wrennet.ini", ini);
-        return start();
-    }
+
     TempFolder folder;
     FakePlatform platform;
     PosixFileReader files;
     std::unique_ptr<WrennetApp> app;
 };
 
-// The user opens a combo's list, and closes it on item `index` (-1: leaves
-// the selection as it is, as Escape does).
-inline void OpenList(PopupComboBox& combo) { combo.showPopup(); }
+// The window on the screen, as the user sees it.
+inline WrennetDlg& Shown(WrennetDlg& window) {
+    window.show();
+    if (!QTest::qWaitForWindowExposed(&window)) qFatal("the window never showed");
+    return window;
+}
+
+// The user closes an open list on item `index` (-1: leaves the selection as
+// it is, as Escape does); Pick opens the list first.
 inline void CloseList(PopupComboBox& combo, int index = -1) {
     combo.hidePopup();
     if (index >= 0) combo.setCurrentIndex(index);
     QCoreApplication::processEvents();
 }
 inline void Pick(PopupComboBox& combo, int index) {
-    OpenList(combo);
+    combo.showPopup();
     CloseList(combo, index);
-}
-
-// The window on the screen, as the user sees it.
-inline WrennetDlg& Shown(WrennetDlg& window) {
-    window.show();
-    if (!QTest::qWaitForWindowExposed(&window)) qFatal("the window never showed");
-    return window;
 }
 
 inline bool Holds(const std::string& text, const std::string& part) {

@@ -27,12 +27,6 @@ struct StartUpRow {
     std::string selected = {}, libraryAfter = {};
 };
 
-QStringList ToQt(const std::vector<std::string>& texts) {
-    QStringList list;
-    for (const std::string& text : texts) list << QString::fromStdString(text);
-    return list;
-}
-
 void CreateLibraries(Session& session, const QStringList& names) {
     for (const QString& name : names) {
         session.write(name.toStdString(),
@@ -48,8 +42,7 @@ class StartUpTest : public QObject {
   private Q_SLOTS:
     void startUp_data();
     void startUp();
-    void controlsAsLaidOut();
-    void controlsKeepClear();
+    void layout();
     void readOnlySettingsFile();
 };
 
@@ -58,41 +51,33 @@ void StartUpTest::startUp_data() {
     const auto gone = [](const QString& path) {
         return "Library %F" + path + " not available.\nWill be removed from list.";
     };
+    // clang-format off
     QTest::newRow("first start without a settings file") << StartUpRow{"-", {}, true};
     QTest::newRow("intro switched off") << StartUpRow{"[Last]\nIntro=No\n", {}, false};
     QTest::newRow("intro in capitals") << StartUpRow{"[Last]\nIntro=YES\n", {}, true};
     QTest::newRow("missing libraries reported in file order and dropped") << StartUpRow{
         "[Last]\nIntro=no\n[Libraries]\n%Fb.s79=Yes\n%Fgone.h=Yes\n%Fdir.h=Yes\n%Fa.s79=Yes\n"
-        "%Fpipe.s79=Yes\n",
-        {"a.s79", "b.s79"},
-        false,
-        {gone("gone.h"), gone("dir.h"), gone("pipe.s79")},
-        {"%Fa.s79", "%Fb.s79"},
-        "%Fa.s79",
-        "%Fa.s79"};
-    QTest::newRow("remembered library in other letter case")
-        << StartUpRow{"[Last]\nIntro=no\nLibrary=%FB.S79\n[Libraries]\n%Fa.s79=Yes\n%Fb.s79=Yes\n",
-                      {"a.s79", "b.s79"},
-                      false,
-                      {},
-                      {"%Fa.s79", "%Fb.s79"},
-                      "%Fb.s79",
-                      "%FB.S79"};
+        "%Fpipe.s79=Yes\n", {"a.s79", "b.s79"}, false,
+        {gone("gone.h"), gone("dir.h"), gone("pipe.s79")}, {"%Fa.s79", "%Fb.s79"},
+        "%Fa.s79", "%Fa.s79"};
+    QTest::newRow("remembered library in other letter case") << StartUpRow{
+        "[Last]\nIntro=no\nLibrary=%FB.S79\n[Libraries]\n%Fa.s79=Yes\n%Fb.s79=Yes\n",
+        {"a.s79", "b.s79"}, false, {}, {"%Fa.s79", "%Fb.s79"}, "%Fb.s79", "%FB.S79"};
     QTest::newRow("binary settings file")
         << StartUpRow{std::string("\x01\x7f\xfe[Libr\xff\n=\n[[\n", 13), {}, true};
+    // clang-format on
 }
 
 void StartUpTest::startUp() {
     QFETCH(StartUpRow, row);
     Session session;
-    if (row.ini != "-") session.write("Wrennet.ini", row.ini);
     CreateLibraries(session, row.existing);
     std::filesystem::create_directory(session.path("dir.h"));
     ::mkfifo(session.path("pipe.s79").c_str(), 0600);
 
-    wrennet::WrennetDlg& window = session.start();
+    wrennet::WrennetDlg& window = session.start(row.ini);
 
-    QCOMPARE(ToQt(session.platform.messageTexts()), session.inFolder(row.messages));
+    QCOMPARE(session.platform.messageTexts(), session.inFolder(row.messages));
     for (const auto& message : session.platform.messages) {
         QCOMPARE(message.icon, wrennet::MessageIcon::Stop);
     }
@@ -100,7 +85,7 @@ void StartUpTest::startUp() {
     QCOMPARE(session.platform.openedDocuments, row.introOpens ? intro : decltype(intro){});
     QCOMPARE(session.settings().file().readValue("Last", "AppPath", "", 1000),
              session.folder.path());
-    QCOMPARE(ToQt(session.settings().libraries()), session.inFolder(row.listedAfter));
+    QCOMPARE(session.libraries(), session.inFolder(row.listedAfter));
     QCOMPARE(session.settings().library(), session.inFolder(row.libraryAfter));
     QCOMPARE(window.libraries().selected().value_or(""), session.inFolder(row.selected));
     QCOMPARE(window.startUpLibraryPath(), session.inFolder(row.selected));
@@ -109,7 +94,7 @@ void StartUpTest::startUp() {
     QCOMPARE(window.controls().sourcePane->toPlainText().isEmpty(), row.selected.empty());
 }
 
-void StartUpTest::controlsAsLaidOut() {
+void StartUpTest::layout() {
     Session session;
     wrennet::WrennetDlg& window = Shown(session.start());
     QCOMPARE(window.windowTitle(), QString("Wrennet"));
@@ -154,11 +139,8 @@ void StartUpTest::controlsAsLaidOut() {
     QCOMPARE(about, (QStringList{"About Wrennet", "Wrennet Version 2.0", "OK"}));
     const QString fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont).family();
     for (const char* id : {"1000", "1005", "1014"}) QCOMPARE(control(id)->font().family(), fixed);
-}
 
-void StartUpTest::controlsKeepClear() {
-    Session session;
-    wrennet::WrennetDlg& window = Shown(session.start());
+    // No clickable control overlaps another, and every button is as wide as its text.
     QList<QWidget*> interactive;
     for (QWidget* control : window.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
         const bool clickable = qobject_cast<QPushButton*>(control) != nullptr ||
@@ -205,7 +187,6 @@ void StartUpTest::readOnlySettingsFile() {
     CreateLibraries(session, {"a.s79", "b.s79"});
     session.write("Wrennet.ini", "[Last]\nIntro=No\nLibrary=%Fa.s79\n[Libraries]\n%Fa.s79=Yes\n");
     std::filesystem::permissions(session.path("Wrennet.ini"), std::filesystem::perms::owner_read);
-
     wrennet::WrennetDlg& window = session.start();
     session.platform.chosenFiles.push_back(session.path("b.s79"));
     window.onAddLibrary();
@@ -213,8 +194,7 @@ void StartUpTest::readOnlySettingsFile() {
     // The window goes on working, and whatever could be written lost nothing.
     QCOMPARE(window.libraries().selected().value_or(""), session.path("b.s79"));
     QVERIFY(Holds(window.paneText(), "PortRead"));
-    QVERIFY(ToQt(session.settings().libraries())
-                .contains(QString::fromStdString(session.path("a.s79"))));
+    QVERIFY(session.libraries().contains(QString::fromStdString(session.path("a.s79"))));
 }
 
 QTEST_MAIN(StartUpTest)
