@@ -1,11 +1,8 @@
 // The real file system reader and the decoding of file bytes for the window.
 #include <gtest/gtest.h>
 #include <sys/stat.h>
-#include <unistd.h>
 
-#include <filesystem>
-#include <fstream>
-
+#include "../settings/temp_folder.h"
 #include "display_text.h"
 #include "file_reader.h"
 #include "line_reader.h"
@@ -14,18 +11,16 @@ namespace wrennet {
 namespace {
 
 TEST(PosixFileReader, OnlyRegularFilesOpen) {
-    const std::filesystem::path folder =
-        std::filesystem::temp_directory_path() / ("wrennet-core-" + std::to_string(::getpid()));
-    std::filesystem::create_directories(folder);
-    const std::string file = (folder / "a.s79").string();
-    const std::string fifo = (folder / "pipe.h").string();
-    std::ofstream(file) << std::string(300000, 'x') << "\nend\n";
+    const testing::TempFolder folder;
+    const std::string file = folder.path() + "a.s79", fifo = folder.path() + "pipe.h";
+    testing::TempFolder::write(file, std::string(300000, 'x') + "\nend\n");
     ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
 
     PosixFileReader reader;
-    EXPECT_EQ(reader.open(folder.string()), nullptr);
-    EXPECT_EQ(reader.open(fifo), nullptr);  // returns at once: no writer is ever waited for
-    EXPECT_EQ(reader.open((folder / "missing").string()), nullptr);
+    // The pipe returns at once: no writer is ever waited for.
+    for (const std::string& path : {folder.path(), fifo, folder.path() + "missing"}) {
+        EXPECT_EQ(reader.open(path), nullptr) << path;
+    }
     const auto source = reader.open(file);
     ASSERT_NE(source, nullptr);
     LineReader lines(*source);
@@ -37,7 +32,6 @@ TEST(PosixFileReader, OnlyRegularFilesOpen) {
     }
     EXPECT_EQ(total, 300005u);
     EXPECT_EQ(last, "end\n");
-    std::filesystem::remove_all(folder);
 }
 
 TEST(DecodeForDisplay, Table) {

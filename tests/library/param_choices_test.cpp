@@ -30,19 +30,17 @@ TEST(ReadParamChoices, WorkedExample) {
     for (std::size_t blanks = 1; blanks <= 9; ++blanks) {
         prefixes.push_back(std::string(blanks, ' ') + " * ");
     }
+    const std::array<ParamChoice, kMaxSlots> slots = {{{"mode", "FAST,SLOW", ""},
+                                                       {"flags", "RD|WR|EX", ""},
+                                                       {"level", "0-255", ""},
+                                                       {"name", "pick.exe", "\"pick.exe\""}}};
     for (const std::string& prefix : prefixes) {
         const FunctionDetails details =
             Read(prefix.substr(0, prefix.size() - 3) + WorkedExample(prefix), kProto);
-        EXPECT_EQ(details.returnType, "int");
-        EXPECT_EQ(details.functionName, "SetMode");
-        EXPECT_EQ(details.count, 4);
-        EXPECT_EQ(details.helperName, "calc.exe");
-        const std::array<ParamChoice, kMaxSlots> slots = {{{"mode", "FAST,SLOW", ""},
-                                                           {"flags", "RD|WR|EX", ""},
-                                                           {"level", "0-255", ""},
-                                                           {"name", "pick.exe", "\"pick.exe\""}}};
+        EXPECT_EQ(std::tuple(details.returnType, details.functionName, details.count,
+                             details.helperName, details.messages),
+                  std::tuple("int", "SetMode", 4, "calc.exe", Messages{}));
         EXPECT_EQ(details.slots, slots) << "prefix [" << prefix << "]";
-        EXPECT_TRUE(details.messages.empty());
     }
 }
 
@@ -73,11 +71,9 @@ TEST(ReadParamChoices, BlocksAndHelper) {
         "/** @note use a.exe here\n@param m :{A,B}\n*/\nint f(int m)\n"
         "/*! second\n*/\nint g(int m)\n/*! after\n@param m :{C,D}\n";
     const FunctionDetails first = Read(two, "int f(int m)");
-    EXPECT_EQ(first.slots[0].valueText, "A,B");
-    EXPECT_EQ(first.helperName, "a.exe");
+    EXPECT_EQ(std::tuple(first.slots[0].valueText, first.helperName), std::tuple("A,B", "a.exe"));
     const FunctionDetails second = Read(two, "int g(int m)");
-    EXPECT_EQ(second.slots[0].valueText, "");
-    EXPECT_EQ(second.helperName, "-");
+    EXPECT_EQ(std::tuple(second.slots[0].valueText, second.helperName), std::tuple("", "-"));
     EXPECT_EQ(second.documentationText, "/*! second\n*/\nint g(int m)");  // cut after ")"
 }
 

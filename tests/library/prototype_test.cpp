@@ -10,13 +10,8 @@
 namespace wrennet {
 namespace {
 
-struct NormaliseCase {
-    const char* input;
-    const char* expected;
-};
-
 TEST(NormalisePrototype, Table) {
-    const NormaliseCase cases[] = {
+    const std::pair<const char*, const char*> cases[] = {
         {"extern int  PortRead (int port , int mode )", "int PortRead(int port, int mode)"},
         {"int PortMode(int port,char\t\tmode)", "int PortMode(int port, char mode)"},
         {"typedef int (*PortHook)(int)", "typedef int(*PortHook)(int)"},
@@ -33,10 +28,10 @@ TEST(NormalisePrototype, Table) {
         {"int f(int port);\r\n", "int f(int port);\r\n"},
         {"", ""},
     };
-    for (const auto& c : cases) {
-        EXPECT_EQ(NormalisePrototype(c.input), c.expected) << "input: [" << c.input << "]";
-        EXPECT_EQ(reference::NormalisePrototype(c.input), c.expected)
-            << "input: [" << c.input << "]";
+    // The reference used below must agree with the table too.
+    for (const auto& [input, expected] : cases) {
+        EXPECT_EQ(NormalisePrototype(input), expected) << "input: [" << input << "]";
+        EXPECT_EQ(reference::NormalisePrototype(input), expected) << "input: [" << input << "]";
     }
 }
 

@@ -24,36 +24,33 @@ std::string Scan(const std::string& path, const std::string& content) {
     return joined;
 }
 
-TEST(ScanLibraryFile, AssemblerTable) {
-    const std::pair<const char*, const char*> cases[] = {
-        {"; C Function prototype: int PortRead(int port, int mode)\n",
+TEST(ScanLibraryFile, Table) {
+    // library path, content, entries
+    const std::tuple<const char*, const char*, const char*> cases[] = {
+        {"/l/Port.s79", "; C Function prototype: int PortRead(int port, int mode)\n",
          "int PortRead(int port, int mode)"},
-        {"@ C Function prototype:   void PortReset( void ) ; resets\r\n", "void PortReset( void )"},
-        {"  ; C Function prototype: int PortOpen(int port)\n", ""},  // indented marker
-        {"; C Function prototype: f()\n", ""},                       // ")" at 2 or less
-        {"; C Function prototype: int f(  int a\n", ""},             // no ")"
-    };
-    for (const auto& [line, entries] : cases) EXPECT_EQ(Scan("/l/Port.s79", line), entries) << line;
-}
-
-TEST(ScanLibraryFile, HeaderTable) {
-    const std::pair<const char*, const char*> cases[] = {
-        {"extern int  PortRead (int port , int mode );  // reads\n",
+        {"/l/Port.s79", "@ C Function prototype:   void PortReset( void ) ; resets\r\n",
+         "void PortReset( void )"},
+        {"/l/Port.s79", "  ; C Function prototype: int PortOpen(int port)\n", ""},  // indented
+        {"/l/Port.s79", "; C Function prototype: f()\n", ""},            // ")" at 2 or less
+        {"/l/Port.s79", "; C Function prototype: int f(  int a\n", ""},  // no ")"
+        {"/l/Port.h", "extern int  PortRead (int port , int mode );  // reads\n",
          "int PortRead(int port, int mode)"},
-        {"int PortMode(int\tport,char\t mode);\n", "int PortMode(int port, char mode)"},
-        {"typedef int (*PortHook)(int);\n", "typedef int(*PortHook)"},
-        {" int PortClose(int port);\n#define PORTS 4\n", ""},
-        {"f(x)\r\n", "f(x)\r\n"},  // a ")" before 5 does not cut the line end
-        {"/* start\nint a(int x);\nend */ int b(int x);\nint c(int x);\n", "int c(int x)"},
-        {"/*\n*/\nint c(int x);\n", "int c(int x)"},
-        {"int a(int x); /* note */\n", "int a(int x)"},
-        {"int a(int x); /* note\n*/\n", ""},
-        {"int a(int x) // note\n", "int a(int x)"},
-        {"int b(int x);\nint B(int X);\nint a(int x);\nint b(int x);\n",
+        {"/l/Port.h", "int PortMode(int\tport,char\t mode);\n",
+         "int PortMode(int port, char mode)"},
+        {"/l/Port.h", "typedef int (*PortHook)(int);\n", "typedef int(*PortHook)"},
+        {"/l/Port.h", " int PortClose(int port);\n#define PORTS 4\n", ""},
+        {"/l/Port.h", "f(x)\r\n", "f(x)\r\n"},  // a ")" before 5 does not cut the line end
+        {"/l/Port.h", "/* start\nint a(int x);\nend */ int b(int x);\nint c(int x);\n",
+         "int c(int x)"},
+        {"/l/Port.h", "/*\n*/\nint c(int x);\n", "int c(int x)"},
+        {"/l/Port.h", "int a(int x); /* note */\n", "int a(int x)"},
+        {"/l/Port.h", "int a(int x); /* note\n*/\n", ""},
+        {"/l/Port.h", "int a(int x) // note\n", "int a(int x)"},
+        {"/l/Port.h", "int b(int x);\nint B(int X);\nint a(int x);\nint b(int x);\n",
          "int a(int x) ; int b(int x) ; int B(int X) ; int b(int x)"},  // ties keep file order
     };
-    for (const auto& [lines, entries] : cases)
-        EXPECT_EQ(Scan("/l/Port.h", lines), entries) << lines;
+    for (const auto& [path, lines, entries] : cases) EXPECT_EQ(Scan(path, lines), entries) << lines;
 }
 
 TEST(ScanLibraryFile, FailuresAndEmptyPath) {

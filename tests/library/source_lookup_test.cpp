@@ -37,9 +37,8 @@ TEST(FindFunctionSource, CollectsTheBlockAroundTheMatch) {
     testing::MemoryFiles files(5);
     files.add("/src/Port.c", kSource);
     const SourceLookup lookup = FindFunctionSource(files, "/src/Port.c", "int second(int b)");
-    EXPECT_TRUE(lookup.found);
-    EXPECT_TRUE(lookup.messages.empty());
-    EXPECT_EQ(lookup.path, "/src/Port.c");
+    EXPECT_EQ(std::tuple(lookup.found, lookup.messages, lookup.path),
+              std::tuple(true, Messages{}, "/src/Port.c"));
     EXPECT_EQ(lookup.paneText,
               "/*! second\n@param b :{1,2}\n */\nint second(int b) { x;\n"
               "  int second(int b)\nbody\n");
@@ -78,9 +77,8 @@ TEST(FindFunctionSource, FailuresInOrder) {
     };
     for (const auto& [path, prototype, messages, lastTried] : cases) {
         const SourceLookup lookup = FindFunctionSource(files, path, prototype);
-        EXPECT_EQ(lookup.paneText, "-") << path;
-        EXPECT_EQ(WarningTexts(lookup.messages), messages) << path;
-        EXPECT_EQ(lookup.path, lastTried) << path;
+        EXPECT_EQ(std::tuple(lookup.paneText, WarningTexts(lookup.messages), lookup.path),
+                  std::tuple("-", messages, lastTried));
     }
 }
 
@@ -105,8 +103,8 @@ TEST(LocateHelper, Table) {
     };
     for (const auto& [source, helper, outcome, path] : cases) {
         const HelperLocation location = LocateHelper(files, source, helper);
-        EXPECT_EQ(location.outcome, outcome) << source << " " << helper;
-        EXPECT_EQ(location.path, path) << source << " " << helper;
+        EXPECT_EQ(std::tuple(location.outcome, location.path), std::tuple(outcome, path))
+            << source << " " << helper;
     }
 }
 
