@@ -1,13 +1,8 @@
 // The function list: what opening and closing it does to the pane, the
 // parameter labels, the helper button and the remembered choice.
-#include <QLabel>
-#include <QPushButton>
-#include <QTest>
 #include <filesystem>
 
-#include "click_label.h"
 #include "session.h"
-#include "source_pane.h"
 
 using namespace wrennet::testing;
 

@@ -1,10 +1,7 @@
 // The library list: adding a library through the file dialog, unlisting one,
 // switching by closing the list, and paths that are not plain text.
-#include <QComboBox>
-#include <QTest>
 
 #include "session.h"
-#include "source_pane.h"
 
 using namespace wrennet::testing;
 using wrennet::MessageIcon;
@@ -30,7 +27,8 @@ struct AddRow {
     std::string ini;
     std::string chosen;  // "": the user cancels
     std::string startFileName, startFolder;
-    std::string tooLongMessage, selectedAfter;
+    QStringList messages;  // all with the warning icon
+    std::string selectedAfter;
 };
 
 struct UnlistRow {
@@ -38,6 +36,12 @@ struct UnlistRow {
     bool yes;
     QStringList listedAfter;
     std::string libraryAfter, paneHolds;
+};
+
+struct OddPathRow {
+    std::string name, content;
+    QString shownName;
+    int functions;
 };
 
 }  // namespace
@@ -58,16 +62,16 @@ void LibraryListTest::addLibrary_data() {
     QTest::addColumn<AddRow>("row");
     // clang-format off
     QTest::newRow("nothing selected, nothing remembered") << AddRow{
-        "[Last]\nIntro=No\n", "%Fnew.s79", "%FLibZet4410.s79", "%F", "", "%Fnew.s79"};
+        "[Last]\nIntro=No\n", "%Fnew.s79", "%FLibZet4410.s79", "%F", {}, "%Fnew.s79"};
     QTest::newRow("from the current library") << AddRow{
-        kTwoLibraries, "%Fnew.s79", "%Fb.s79", "%F", "", "%Fnew.s79"};
+        kTwoLibraries, "%Fnew.s79", "%Fb.s79", "%F", {}, "%Fnew.s79"};
     QTest::newRow("remembered bare name") << AddRow{
-        "[Last]\nIntro=No\nLibrary=lib.s79\n", "", "lib.s79", "lib.s79", "", ""};
+        "[Last]\nIntro=No\nLibrary=lib.s79\n", "", "lib.s79", "lib.s79", {}, ""};
     QTest::newRow("start path too long") << AddRow{
         "[Last]\nIntro=No\nLibrary=/" + std::string(300, 'x') + ".s79\n", "", "", "/",
-        "Drive:\\Path\\File too long!", ""};
+        {"Drive:\\Path\\File too long!"}, ""};
     QTest::newRow("cancel leaves everything") << AddRow{
-        kTwoLibraries, "", "%Fb.s79", "%F", "", "%Fb.s79"};
+        kTwoLibraries, "", "%Fb.s79", "%F", {}, "%Fb.s79"};
     // clang-format on
 }
 
@@ -89,12 +93,10 @@ void LibraryListTest::addLibrary() {
     QCOMPARE(request.fileNameLabel, "&Library");
     QCOMPARE(request.acceptLabel, "&Select");
     QCOMPARE(request.startFileName, session.inFolder(row.startFileName));
-    if (row.tooLongMessage.empty()) {
-        QCOMPARE(request.startFolder, session.inFolder(row.startFolder));
-        QVERIFY(session.platform.messages.empty());
-    } else {
-        QCOMPARE(session.platform.messageTexts(), QStringList{row.tooLongMessage.c_str()});
-        QCOMPARE(session.platform.messages[0].icon, MessageIcon::Warning);
+    QCOMPARE(request.startFolder, session.inFolder(row.startFolder));
+    QCOMPARE(session.platform.messageTexts(), row.messages);
+    for (const auto& message : session.platform.messages) {
+        QCOMPARE(message.icon, MessageIcon::Warning);
     }
     QCOMPARE(window.libraries().selected().value_or(""), session.inFolder(row.selectedAfter));
     if (row.chosen.empty()) {
@@ -155,37 +157,28 @@ void LibraryListTest::closeUpSwitchesLibrary() {
 }
 
 void LibraryListTest::oddLibraryPaths_data() {
-    QTest::addColumn<QByteArray>("name");
-    QTest::addColumn<QByteArray>("content");
-    QTest::addColumn<QString>("shownName");
-    QTest::addColumn<int>("functions");
-
+    QTest::addColumn<OddPathRow>("row");
     QTest::newRow("blanks and a byte that is not UTF-8: all shown as Windows-1252")
-        << QByteArray("my lib \xe9t\xc3\xa9.s79") << QByteArray(Library("Odd").c_str())
-        << QString::fromUtf8("my lib \xc3\xa9t\xc3\x83\xc2\xa9.s79") << 1;
-    QTest::newRow("binary file") << QByteArray("blob.s79")
-                                 << QByteArray("\x00\x01\xff; C Function prototype: x()\n", 33)
-                                 << QString("blob.s79") << 0;
+        << OddPathRow{"my lib \xe9t\xc3\xa9.s79", Library("Odd"),
+                      QString::fromUtf8("my lib \xc3\xa9t\xc3\x83\xc2\xa9.s79"), 1};
+    QTest::newRow("binary file") << OddPathRow{
+        "blob.s79", std::string("\x00\x01\xff; C Function prototype: x()\n", 33), "blob.s79", 0};
 }
 
 void LibraryListTest::oddLibraryPaths() {
-    QFETCH(QByteArray, name);
-    QFETCH(QByteArray, content);
-    QFETCH(QString, shownName);
-    QFETCH(int, functions);
-
+    QFETCH(OddPathRow, row);
     Session session;
-    session.write(name.toStdString(), content.toStdString());
-    const std::string path = session.path(name.toStdString());
+    session.write(row.name, row.content);
+    const std::string path = session.path(row.name);
     {
         wrennet::WrennetDlg& window = session.start("[Last]\nIntro=No\n");
         session.platform.chosenFiles.push_back(path);
         window.onAddLibrary();
         QCOMPARE(window.controls().libraryCombo->currentText(),
-                 QString::fromStdString(session.folder.path()) + shownName);
+                 QString::fromStdString(session.folder.path()) + row.shownName);
         QCOMPARE(window.libraries().selected().value_or(""), path);
         window.controls().functionCombo->showPopup();
-        QCOMPARE(window.controls().functionCombo->count(), functions);
+        QCOMPARE(window.controls().functionCombo->count(), row.functions);
     }
     // The settings keep the path's own bytes: the next start finds the file.
     QCOMPARE(session.libraries(), QStringList{QString::fromStdString(path)});

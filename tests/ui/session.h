@@ -1,19 +1,27 @@
 #pragma once
 
+#include <QComboBox>
+#include <QLabel>
+#include <QPushButton>
 #include <QTest>
 #include <filesystem>
 #include <memory>
 #include <string>
 
 #include "../settings/temp_folder.h"
+#include "click_label.h"
 #include "fake_platform.h"
 #include "file_reader.h"
 #include "popup_combo_box.h"
+#include "source_pane.h"
 #include "wrennet_app.h"
 #include "wrennet_dlg.h"
 #include "wrennet_settings.h"
 
 namespace wrennet::testing {
+
+// What the window tests share: the widgets they look at, and the program run
+// in a folder of its own.
 
 // One run of the program in a fresh program folder: the real window and
 // settings file, the recording platform, the real file system.

@@ -3,17 +3,12 @@
 #include <sys/stat.h>
 
 #include <QAbstractScrollArea>
-#include <QComboBox>
 #include <QFontDatabase>
 #include <QGroupBox>
-#include <QLabel>
-#include <QPushButton>
 #include <QStyle>
-#include <QTest>
 #include <QTimer>
 
 #include "session.h"
-#include "source_pane.h"
 
 using namespace wrennet::testing;
 
