@@ -137,7 +137,7 @@ class EntrySorter {
 
     void sortGroup(Group group) {
         if (group.load) loadGroup(group);
-        if (group.end - group.begin > kSmallGroup) group.byte = SharedBytes(group);
+        if (group.end - group.begin > kSmallGroup) group.byte = sharedBytes(group);
         while (group.end - group.begin > kSmallGroup) {
             if (group.byte > kKeyBytes) {
                 // All go on past these 16 bytes and agree in them.
@@ -155,7 +155,7 @@ class EntrySorter {
 
     // How many bytes of the key all texts of the group share (at least
     // `group.byte`): passes over bytes that split nothing are skipped at once.
-    std::size_t SharedBytes(const Group& group) const {
+    std::size_t sharedBytes(const Group& group) const {
         const Key& first = keys_[group.begin];
         std::uint64_t highDiffers = 0;
         std::uint64_t lowDiffers = 0;
