@@ -56,15 +56,14 @@ TEST(ScanLibraryFile, Table) {
 TEST(ScanLibraryFile, FailuresAndEmptyPath) {
     testing::MemoryFiles files;
     const ScanResult empty = ScanLibraryFile(files, "");
-    EXPECT_FALSE(empty.opened);
-    EXPECT_TRUE(empty.messages.empty());
-    EXPECT_EQ(files.opens(), 0);
+    EXPECT_EQ(std::tuple(empty.opened, empty.messages, files.opens()),
+              std::tuple(false, Messages{}, 0));  // an empty path is not even tried
     const ScanResult missing = ScanLibraryFile(files, "/no/Lib.s79");
-    EXPECT_FALSE(missing.opened);
-    EXPECT_EQ(missing.messages,
-              (Messages{{"Library /no/Lib.s79 source file not available.\nFix using Library "
-                         "Combobox.",
-                         MessageIcon::Information}}));
+    const Message notAvailable{
+        "Library /no/Lib.s79 source file not available.\nFix using Library Combobox.",
+        MessageIcon::Information};
+    EXPECT_EQ(std::tuple(missing.opened, missing.messages),
+              std::tuple(false, Messages{notAvailable}));
 }
 
 TEST(KindOfLibrary, Table) {
