@@ -55,7 +55,7 @@ CommandOutcome ListFunctions(const FileReader& files, const std::string& library
         return outcome;
     }
     // Written entry by entry: a huge library must not need its list twice in memory.
-    for (const std::string& entry : scan.entries) {
+    for (const std::string_view entry : scan.entries) {
         out << entry << '\n';
     }
     return outcome;

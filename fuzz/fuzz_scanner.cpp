@@ -41,7 +41,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     Check(scan.opened && scan.messages.empty());
     for (std::size_t i = 0; i < scan.entries.size(); ++i) {
-        const std::string& entry = scan.entries[i];
+        const std::string entry(scan.entries[i]);
         Check(!entry.empty());
         Check(entry.find('\0') == std::string::npos);
         if (header) {
@@ -52,7 +52,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             Check(entry.back() == ')' && entry.find(')') == entry.size() - 1);
         }
         if (i > 0) {
-            const std::string& before = scan.entries[i - 1];
+            const std::string before(scan.entries[i - 1]);
             Check(NotAfter<std::tolower>(before, entry) || NotAfter<std::toupper>(before, entry));
         }
     }

@@ -17,8 +17,7 @@ bool EqualIgnoringAsciiCase(std::string_view a, std::string_view b) {
 
 }  // namespace
 
-LastChoiceSelection RestoreLastChoice(const std::vector<std::string>& sortedEntries,
-                                      std::string_view lastChoice) {
+LastChoiceSelection RestoreLastChoice(const EntryList& sortedEntries, std::string_view lastChoice) {
     lastChoice = lastChoice.substr(0, std::min(lastChoice.size(), kMaxStoredChoice));
     LastChoiceSelection selection;
     for (std::size_t i = 0; i < sortedEntries.size(); ++i) {

@@ -1,22 +1,21 @@
 #pragma once
 
 #include <string_view>
-#include <vector>
-#include <string>
+
+#include "entry_list.h"
 
 namespace wrennet {
 
 // Which function entry the combo selects after a scan, given [Last] Choice.
 struct LastChoiceSelection {
-    int index = -1;               // -1: nothing selected
-    bool rewriteChoice = false;   // true: write entries[index] to [Last] Choice
+    int index = -1;              // -1: nothing selected
+    bool rewriteChoice = false;  // true: write entries[index] to [Last] Choice
     // The 1-based position the scan reports, 0 when nothing is selected.
     int position() const { return index + 1; }
 };
 
 // The first entry equal to lastChoice without regard to letter case; otherwise
 // the first entry (which then becomes the new last choice); otherwise nothing.
-LastChoiceSelection RestoreLastChoice(const std::vector<std::string>& sortedEntries,
-                                      std::string_view lastChoice);
+LastChoiceSelection RestoreLastChoice(const EntryList& sortedEntries, std::string_view lastChoice);
 
 }  // namespace wrennet

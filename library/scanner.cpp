@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <utility>
 
 #include "entry_sorter.h"
 #include "line_reader.h"
@@ -101,18 +102,15 @@ void PrototypeCollector::feed(std::string_view piece) {
     if (length != 0 && IsAsciiLetter(entry[0])) entries_.commit(length);
 }
 
-std::vector<std::string> PrototypeCollector::take() {
-    std::vector<std::string> entries;
-    entries.reserve(entries_.size());
-    entries_.drain([&entries](std::string_view text) { entries.emplace_back(text); });
-    return entries;
-}
+EntryList PrototypeCollector::take() { return std::exchange(entries_, {}); }
 
-std::vector<std::string> PrototypeCollector::takeSorted() {
-    std::vector<std::string> entries = take();
+EntryList PrototypeCollector::takeSorted() {
+    EntryList entries = take();
     SortEntries(entries);
     return entries;
 }
+
+void SortEntries(EntryList& entries) { entries.reorder(EntrySorter(entries).order()); }
 
 void SortEntries(std::vector<std::string>& entries) {
     std::vector<std::uint32_t> order = EntrySorter(entries).order();

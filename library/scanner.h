@@ -4,7 +4,7 @@
 #include <string_view>
 #include <vector>
 
-#include "entry_texts.h"
+#include "entry_list.h"
 #include "file_reader.h"
 #include "message.h"
 
@@ -19,7 +19,7 @@ LibraryKind KindOfLibrary(std::string_view path);
 struct ScanResult {
     // Function entries, sorted ascending without regard to ASCII letter case;
     // entries that compare equal keep their file order; duplicates are kept.
-    std::vector<std::string> entries;
+    EntryList entries;
     // False when the path was empty or the file could not be opened.
     bool opened = false;
     // The library-not-available message when the file could not be opened
@@ -41,18 +41,19 @@ class PrototypeCollector {
     explicit PrototypeCollector(LibraryKind kind) : kind_(kind) {}
     void feed(std::string_view piece);
     // The entries in file order; the collector is empty afterwards.
-    std::vector<std::string> take();
+    EntryList take();
     // The entries sorted as the function combo lists them; empty afterwards.
-    std::vector<std::string> takeSorted();
+    EntryList takeSorted();
 
   private:
     LibraryKind kind_;
     bool in_comment_ = false;
     std::string scratch_;
-    EntryTexts entries_;
+    EntryList entries_;
 };
 
 // Sort as the function combo lists them.
+void SortEntries(EntryList& entries);
 void SortEntries(std::vector<std::string>& entries);
 
 }  // namespace wrennet

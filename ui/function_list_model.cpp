@@ -6,20 +6,11 @@
 
 namespace wrennet {
 
-void FunctionListModel::setEntries(std::vector<std::string> entries) {
+void FunctionListModel::setEntries(EntryList entries) {
     if (entries.empty() && entries_.empty()) return;
     beginResetModel();
-    std::vector<std::string> previous = std::exchange(entries_, std::move(entries));
+    entries_ = std::move(entries);
     endResetModel();
-    releaseLater(std::move(previous));
-}
-
-void FunctionListModel::releaseLater(std::vector<std::string> entries) {
-    // Short lists are gone sooner than a thread starts.
-    constexpr std::size_t kFreedAtOnce = 1000;
-    if (entries.size() < kFreedAtOnce) return;
-    if (releaser_.joinable()) releaser_.join();
-    releaser_ = std::jthread([doomed = std::move(entries)]() mutable { doomed = {}; });
 }
 
 int FunctionListModel::rowCount(const QModelIndex& parent) const {

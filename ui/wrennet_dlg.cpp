@@ -178,7 +178,7 @@ void WrennetDlg::onFunctionDropDown() {
     if (library) {
         showFieldValues();
         if (scanLibrary(*library) != 0) {
-            const std::string first = controls_.functionModel->entries().front();
+            const std::string first(controls_.functionModel->entries().front());
             // The whole library would be replaced in the pane at once by the
             // first function's text; what is left of showing it is its message
             // when the file can no longer be read.
@@ -199,7 +199,7 @@ void WrennetDlg::onFunctionCloseUp() {
         setPaneText({});
         const auto& entries = controls_.functionModel->entries();
         if (functionIndex_ >= 0 && functionIndex_ < static_cast<int>(entries.size())) {
-            const std::string prototype = entries[static_cast<std::size_t>(functionIndex_)];
+            const std::string prototype(entries[static_cast<std::size_t>(functionIndex_)]);
             settings_.writeChoice(prototype);
             lookUpSource(ToSourceName(path), prototype, &path);
             FunctionDetails details = ReadParamChoices(files_, path, prototype, paneText().size());

@@ -124,8 +124,11 @@ void ScanFile(benchmark::State& state, const std::string& path) {
     const wrennet::PosixFileReader files;
     MeasureAgainstMemchr(state, path, [&] {
         const wrennet::ScanResult scan = wrennet::ScanLibraryFile(files, path);
-        if (scan.entries.empty()) state.SkipWithError("no entries found");
-        benchmark::DoNotOptimize(scan.entries.data());
+        if (scan.entries.empty()) {
+            state.SkipWithError("no entries found");
+            return;
+        }
+        benchmark::DoNotOptimize(scan.entries.front().data());
     });
 }
 

@@ -18,8 +18,8 @@ std::string Scan(const std::string& path, const std::string& content) {
     testing::MemoryFiles files(3);  // three bytes per read: lines cross refills
     files.add(path, content);
     std::string joined;
-    for (const std::string& entry : ScanLibraryFile(files, path).entries) {
-        joined += (joined.empty() ? "" : " ; ") + entry;
+    for (const std::string_view entry : ScanLibraryFile(files, path).entries) {
+        joined += (joined.empty() ? "" : " ; ") + std::string(entry);
     }
     return joined;
 }
@@ -144,7 +144,7 @@ TEST(SortEntries, AgreesWithPlainStableSort) {
             listed.push_back(entry + ")");
         }
         std::stable_sort(listed.begin(), listed.end(), ReferenceLess);
-        ASSERT_EQ(collector.takeSorted(), listed) << count << " entries";
+        ASSERT_EQ(collector.takeSorted().toStrings(), listed) << count << " entries";
     }
 }
 
@@ -158,7 +158,9 @@ TEST(RestoreLastChoice, Table) {
         {{}, "int a(int x)", -1, false},
     };
     for (const auto& [entries, last, index, rewrite] : cases) {
-        const LastChoiceSelection selection = RestoreLastChoice(entries, last);
+        EntryList packed;
+        for (const std::string& entry : entries) packed.add(entry);
+        const LastChoiceSelection selection = RestoreLastChoice(packed, last);
         EXPECT_EQ(std::pair(selection.index, selection.rewriteChoice), std::pair(index, rewrite))
             << last;
     }

@@ -1,0 +1,133 @@
+#pragma once
+
+#include <algorithm>
+#include <cstddef>
+#include <cstdint>
+#include <cstring>
+#include <initializer_list>
+#include <iterator>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+namespace wrennet {
+
+// A scan's function entries: all their texts in one buffer, in the order the
+// file gives them, and a list of where each lies, in the order the combo lists
+// them. A dense header holds an entry every hundred-odd bytes; a heap string for
+// each costs more to make, and later to free in sorted order (scattered across
+// the heap), than the whole scan. Here writing is appending, sorting moves only
+// the small places, and letting go of the list is two frees.
+class EntryList {
+  public:
+    class Iterator {
+      public:
+        using iterator_category = std::forward_iterator_tag;
+        using value_type = std::string_view;
+        using difference_type = std::ptrdiff_t;
+        using pointer = void;
+        using reference = std::string_view;
+
+        Iterator() = default;
+        Iterator(const EntryList* list, std::size_t at) : list_(list), at_(at) {}
+        std::string_view operator*() const { return (*list_)[at_]; }
+        Iterator& operator++() {
+            ++at_;
+            return *this;
+        }
+        Iterator operator++(int) {
+            Iterator before = *this;
+            ++at_;
+            return before;
+        }
+        bool operator==(const Iterator& other) const { return at_ == other.at_; }
+
+      private:
+        const EntryList* list_ = nullptr;
+        std::size_t at_ = 0;
+    };
+    using iterator = Iterator;
+    using const_iterator = Iterator;
+    using value_type = std::string_view;
+
+    EntryList() = default;
+    EntryList(std::initializer_list<std::string_view> texts) {
+        for (const std::string_view text : texts) add(text);
+    }
+    EntryList(EntryList&& other) noexcept { *this = std::move(other); }
+    EntryList& operator=(EntryList&& other) noexcept {
+        bytes_ = std::move(other.bytes_);
+        used_ = std::exchange(other.used_, 0);
+        capacity_ = std::exchange(other.capacity_, 0);
+        places_ = std::exchange(other.places_, {});
+        return *this;
+    }
+
+    std::size_t size() const { return places_.size(); }
+    bool empty() const { return places_.empty(); }
+    std::string_view operator[](std::size_t i) const {
+        const Place& place = places_[i];
+        return {bytes_.get() + place.offset, place.length};
+    }
+    std::string_view front() const { return (*this)[0]; }
+    Iterator begin() const { return {this, 0}; }
+    Iterator end() const { return {this, size()}; }
+
+    // Room for up to `capacity` bytes after the last text, for a writer that
+    // knows only an upper bound of what it will write; close with commit().
+    char* reserve(std::size_t capacity) {
+        if (capacity_ - used_ < capacity) grow(used_ + capacity);
+        return bytes_.get() + used_;
+    }
+
+    // Keeps the first `length` bytes written at reserve() as the next entry.
+    void commit(std::size_t length) {
+        places_.push_back({used_, static_cast<std::uint32_t>(length)});
+        used_ += length;
+    }
+
+    void add(std::string_view text) {
+        char* const to = reserve(text.size());
+        std::copy(text.begin(), text.end(), to);
+        commit(text.size());
+    }
+
+    // Lists the entries in the order given: entry i becomes entry order[i].
+    void reorder(const std::vector<std::uint32_t>& order) {
+        std::vector<Place> reordered;
+        reordered.reserve(order.size());
+        for (const std::uint32_t from : order) reordered.push_back(places_[from]);
+        places_ = std::move(reordered);
+    }
+
+    std::vector<std::string> toStrings() const { return {begin(), end()}; }
+
+    friend bool operator==(const EntryList& list, const std::vector<std::string>& texts) {
+        return std::equal(list.begin(), list.end(), texts.begin(), texts.end());
+    }
+
+  private:
+    struct Place {
+        std::size_t offset;
+        std::uint32_t length;
+    };
+
+    void grow(std::size_t needed) {
+        const std::size_t capacity = std::max({needed, 2 * capacity_, kFirstCapacity});
+        auto bytes = std::make_unique_for_overwrite<char[]>(capacity);
+        if (used_ != 0) std::memcpy(bytes.get(), bytes_.get(), used_);
+        bytes_ = std::move(bytes);
+        capacity_ = capacity;
+    }
+
+    static constexpr std::size_t kFirstCapacity = 4096;
+
+    std::unique_ptr<char[]> bytes_;
+    std::size_t used_ = 0;
+    std::size_t capacity_ = 0;
+    std::vector<Place> places_;
+};
+
+}  // namespace wrennet
