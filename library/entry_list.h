@@ -3,10 +3,12 @@
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
+#include <cstdlib>
 #include <cstring>
 #include <initializer_list>
 #include <iterator>
 #include <memory>
+#include <new>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -114,17 +116,25 @@ class EntryList {
         std::uint32_t length;
     };
 
+    // realloc, not a new block and a copy: a large buffer lives in a mapping of
+    // its own, which the system extends or moves without copying, so each page
+    // of texts is written (and faulted in) once however often the buffer grows.
     void grow(std::size_t needed) {
         const std::size_t capacity = std::max({needed, 2 * capacity_, kFirstCapacity});
-        auto bytes = std::make_unique_for_overwrite<char[]>(capacity);
-        if (used_ != 0) std::memcpy(bytes.get(), bytes_.get(), used_);
-        bytes_ = std::move(bytes);
+        void* const bytes = std::realloc(bytes_.get(), capacity);
+        if (bytes == nullptr) throw std::bad_alloc();
+        static_cast<void>(bytes_.release());
+        bytes_.reset(static_cast<char*>(bytes));
         capacity_ = capacity;
     }
 
+    struct FreeBytes {
+        void operator()(char* bytes) const { std::free(bytes); }
+    };
+
     static constexpr std::size_t kFirstCapacity = 4096;
 
-    std::unique_ptr<char[]> bytes_;
+    std::unique_ptr<char, FreeBytes> bytes_;
     std::size_t used_ = 0;
     std::size_t capacity_ = 0;
     std::vector<Place> places_;
