@@ -9,7 +9,7 @@ namespace wrennet {
 // A stream of bytes from one opened file. read() fills at most `size` bytes and
 // returns how many it delivered; 0 means the end (a read error counts as the end).
 class ByteSource {
-public:
+  public:
     virtual ~ByteSource() = default;
     virtual std::size_t read(char* buffer, std::size_t size) = 0;
 };
@@ -17,7 +17,7 @@ public:
 // Opens files by path. Injected everywhere the core reads a file, so tests can
 // serve content from memory and count or fail opens.
 class FileReader {
-public:
+  public:
     virtual ~FileReader() = default;
     // nullptr when the path cannot be opened for reading: missing, unreadable,
     // or not a regular file (a folder, a FIFO, a device never counts as a file).
@@ -27,7 +27,7 @@ public:
 // The real file system. Opens without blocking (a FIFO must never hang us),
 // refuses anything that is not a regular file, reads with large buffers.
 class PosixFileReader final : public FileReader {
-public:
+  public:
     std::unique_ptr<ByteSource> open(const std::string& path) const override;
 };
 
