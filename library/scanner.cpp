@@ -112,26 +112,6 @@ EntryList PrototypeCollector::takeSorted() {
 
 void SortEntries(EntryList& entries) { entries.reorder(EntrySorter(entries).order()); }
 
-void SortEntries(std::vector<std::string>& entries) {
-    std::vector<std::uint32_t> order = EntrySorter(entries).order();
-    // Put entries[order[i]] at i in place, one cycle of the permutation at a
-    // time: strings are only moved, and no second list is needed. A settled
-    // place is marked by order[i] == i.
-    for (std::size_t start = 0; start < order.size(); ++start) {
-        if (order[start] == start) continue;
-        std::string held = std::move(entries[start]);
-        std::size_t at = start;
-        while (order[at] != start) {
-            const std::size_t from = order[at];
-            entries[at] = std::move(entries[from]);
-            order[at] = static_cast<std::uint32_t>(at);
-            at = from;
-        }
-        entries[at] = std::move(held);
-        order[at] = static_cast<std::uint32_t>(at);
-    }
-}
-
 ScanResult ScanLibraryFile(const FileReader& files, const std::string& path) {
     ScanResult result;
     if (path.empty()) return result;

@@ -54,6 +54,5 @@ class PrototypeCollector {
 
 // Sort as the function combo lists them.
 void SortEntries(EntryList& entries);
-void SortEntries(std::vector<std::string>& entries);
 
 }  // namespace wrennet
