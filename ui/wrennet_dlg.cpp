@@ -15,7 +15,6 @@
 
 #include "about_dlg.h"
 #include "click_label.h"
-#include "control_table.h"
 #include "function_list_model.h"
 #include "last_choice.h"
 #include "platform.h"

@@ -189,15 +189,17 @@ void FunctionListTest::labelClickScrollsPane() {
     auto& pane = *window.controls().sourcePane;
 
     // Label, and the start of the line it scrolls to the top ("": the caret's, the first).
-    const std::pair<const char*, QString> clicks[] = {{"1045", " @param alpha"},
-                                                      {"1046", " @param beta"},
-                                                      {"1047", ""},  // undocumented parameter
-                                                      {"1050", "int Big(int alpha"}};
+    const auto& c = window.controls();
+    const std::pair<QLabel*, QString> clicks[] = {{c.nameLabels[0], " @param alpha"},
+                                                  {c.nameLabels[1], " @param beta"},
+                                                  {c.nameLabels[2], ""},  // undocumented parameter
+                                                  {c.functionLabel, "int Big(int alpha"}};
     for (const auto& [label, lineStart] : clicks) {
         pane.scrollToLine(pane.lineCount());
-        QTest::mouseClick(window.findChild<QLabel*>(label), Qt::LeftButton);
+        QTest::mouseClick(label, Qt::LeftButton);
         const int top = window.firstVisiblePaneLine();
-        QVERIFY2(lineStart.isEmpty() ? top == 0 : pane.lineText(top).startsWith(lineStart), label);
+        QVERIFY2(lineStart.isEmpty() ? top == 0 : pane.lineText(top).startsWith(lineStart),
+                 qPrintable(label->objectName()));
     }
 }
 

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QComboBox>
+#include <QLineEdit>
+#include <QListWidget>
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
@@ -11,6 +13,7 @@
 #include "../settings/temp_folder.h"
 #include "click_label.h"
 #include "fake_platform.h"
+#include "mnemonic_group_box.h"
 #include "file_reader.h"
 #include "popup_combo_box.h"
 #include "source_pane.h"

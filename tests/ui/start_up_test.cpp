@@ -30,6 +30,18 @@ void CreateLibraries(Session& session, const QStringList& names) {
     }
 }
 
+// The visible controls the mouse can act on.
+QList<QWidget*> Clickable(QWidget& window) {
+    QList<QWidget*> clickable;
+    for (QWidget* control : window.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        const bool takesClicks = qobject_cast<QPushButton*>(control) != nullptr ||
+                                 qobject_cast<QComboBox*>(control) != nullptr ||
+                                 qobject_cast<QAbstractScrollArea*>(control) != nullptr;
+        if (takesClicks && control->isVisible()) clickable << control;
+    }
+    return clickable;
+}
+
 }  // namespace
 
 class StartUpTest : public QObject {
@@ -37,7 +49,11 @@ class StartUpTest : public QObject {
   private Q_SLOTS:
     void startUp_data();
     void startUp();
-    void layout();
+    void shownControls();
+    void tabOrder();
+    void aboutBox();
+    void controlsApart();
+    void frameTitlesClear();
     void readOnlySettingsFile();
 };
 
@@ -89,38 +105,57 @@ void StartUpTest::startUp() {
     QCOMPARE(window.controls().sourcePane->toPlainText().isEmpty(), row.selected.empty());
 }
 
-void StartUpTest::layout() {
+void StartUpTest::shownControls() {
     Session session;
     wrennet::WrennetDlg& window = Shown(session.start());
+    const auto& c = window.controls();
     QCOMPARE(window.windowTitle(), QString("Wrennet"));
-    const auto control = [&](const char* id) { return window.findChild<QWidget*>(id); };
-    for (const char* hidden : {"1060", "1180", "2", "4", "1033", "1036", "1037", "1041", "1054"}) {
-        QVERIFY2(control(hidden) != nullptr && !control(hidden)->isVisible(), hidden);
+    const QWidget* hidden[] = {c.incButton,      c.wrennetButton, c.cancelButton,
+                               c.helpersButton,  c.separators[0], c.closeParenthesis,
+                               c.valueCombos[0], c.valueEdits[0], c.choiceLists[0]};
+    for (const QWidget* control : hidden) {
+        QVERIFY2(!control->isVisible(), qPrintable(control->objectName()));
     }
-    for (const char* shown : {"1005", "1000", "1014", "1061", "1006", "1007", "3", "1", "1003",
-                              "1004", "1045", "1050", "1051", "1056"}) {
-        QVERIFY2(control(shown) != nullptr && control(shown)->isVisible(), shown);
+    const QWidget* shown[] = {c.libraryCombo, c.functionCombo, c.sourcePane,    c.showButton,
+                              c.unlistButton, c.addButton,     c.copyButton,    c.exitButton,
+                              c.setupButton,  c.helpButton,    c.nameLabels[0], c.functionLabel,
+                              c.typeLabel,    c.parameterGroup};
+    for (const QWidget* control : shown) {
+        QVERIFY2(control->isVisible(), qPrintable(control->objectName()));
     }
-    QCOMPARE(control("1061")->toolTip(),
-             QString("Click to show header file in Source Code window."));
-    QCOMPARE(qobject_cast<QPushButton*>(control("1"))->text(), QString("E&xit"));
-    QCOMPARE(QApplication::focusWidget(), control("1006"));
+    QCOMPARE(QApplication::focusWidget(), c.unlistButton);
     // The layout keeps its proportions: 472 by 290 dialog units.
     const double ratio = double(window.width()) / window.height();
     QVERIFY2(ratio > 1.2 && ratio < 2.4, qPrintable(QString::number(ratio)));
-    // Tab goes through the shown controls in the layout's order.
-    QStringList tabOrder;
-    QWidget* w = control("1006");
+    const QString fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont).family();
+    for (const QWidget* control :
+         {static_cast<QWidget*>(c.functionCombo), static_cast<QWidget*>(c.libraryCombo),
+          static_cast<QWidget*>(c.sourcePane)}) {
+        QCOMPARE(control->font().family(), fixed);
+    }
+}
+
+void StartUpTest::tabOrder() {
+    Session session;
+    wrennet::WrennetDlg& window = Shown(session.start());
+    QWidget* first = window.controls().unlistButton;
+    QStringList order;
+    QWidget* w = first;
     do {
         if (w->parentWidget() == &window && w->isVisible() && w->isEnabled() &&
             (w->focusPolicy() & Qt::TabFocus)) {
-            tabOrder << w->objectName();
+            order << w->objectName();
         }
         w = w->nextInFocusChain();
-    } while (w != control("1006"));
-    QCOMPARE(tabOrder, (QStringList{"1006", "1007", "1005", "1000", "1014", "3", "1", "1004",
-                                    "1003", "1061"}));
+    } while (w != first);
+    QCOMPARE(order, (QStringList{"unlistButton", "addButton", "libraryCombo", "functionCombo",
+                                 "sourcePane", "copyButton", "exitButton", "helpButton",
+                                 "setupButton", "showButton"}));
+}
 
+void StartUpTest::aboutBox() {
+    Session session;
+    wrennet::WrennetDlg& window = Shown(session.start());
     // The About box, as the window's context menu and Ctrl+? open it.
     QStringList about;
     QTimer::singleShot(0, [&] {
@@ -132,41 +167,39 @@ void StartUpTest::layout() {
     });
     window.showAbout();
     QCOMPARE(about, (QStringList{"About Wrennet", "Wrennet Version 2.0", "OK"}));
-    const QString fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont).family();
-    for (const char* id : {"1000", "1005", "1014"}) QCOMPARE(control(id)->font().family(), fixed);
+}
 
-    // No clickable control overlaps another, and every button is as wide as its text.
-    QList<QWidget*> interactive;
-    for (QWidget* control : window.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-        const bool clickable = qobject_cast<QPushButton*>(control) != nullptr ||
-                               qobject_cast<QComboBox*>(control) != nullptr ||
-                               qobject_cast<QAbstractScrollArea*>(control) != nullptr;
-        if (clickable && control->isVisible()) interactive << control;
-    }
-    QVERIFY(interactive.size() >= 10);
-
-    for (QWidget* control : interactive) {
-        const QString name = control->objectName();
-        for (QWidget* other : interactive) {
+void StartUpTest::controlsApart() {
+    Session session;
+    wrennet::WrennetDlg& window = Shown(session.start());
+    const QList<QWidget*> clickable = Clickable(window);
+    QVERIFY(clickable.size() >= 10);
+    for (QWidget* control : clickable) {
+        for (QWidget* other : clickable) {
             QVERIFY2(other == control || !control->geometry().intersects(other->geometry()),
-                     qPrintable(name + " overlaps " + other->objectName()));
+                     qPrintable(control->objectName() + " overlaps " + other->objectName()));
         }
         if (auto* button = qobject_cast<QPushButton*>(control)) {
             const QString shown = button->text().remove(u'&');
             const int margin = button->style()->pixelMetric(QStyle::PM_ButtonMargin);
             QVERIFY2(button->width() >= button->fontMetrics().horizontalAdvance(shown) + margin,
-                     qPrintable(name));
+                     qPrintable(control->objectName()));
         }
     }
+}
 
-    // A frame's title sits on its top line: nothing inside reaches up to the
-    // line, nor under the title to the title's foot.
+// A frame's title sits on its top line: nothing inside reaches up to the line,
+// nor under the title to the title's foot.
+void StartUpTest::frameTitlesClear() {
+    Session session;
+    wrennet::WrennetDlg& window = Shown(session.start());
+    const QList<QWidget*> clickable = Clickable(window);
     for (QGroupBox* group : window.findChildren<QGroupBox*>()) {
         if (!group->isVisible()) continue;
         const QFontMetrics metrics = group->fontMetrics();
         const int titleRight = group->x() + 3 * metrics.averageCharWidth() +
                                metrics.horizontalAdvance(group->title().remove(u'&'));
-        for (QWidget* control : interactive) {
+        for (QWidget* control : clickable) {
             const QRect rect = control->geometry();
             if (!group->geometry().intersects(rect)) continue;
             const bool underTitle = rect.left() <= titleRight;
