@@ -3,7 +3,9 @@
 #include <gtest/gtest.h>
 
 #include "call_text.h"
+#include "choice_list.h"
 #include "pane_navigation.h"
+#include "parameter_helper.h"
 #include "range_check.h"
 #include "slot_layout.h"
 
@@ -88,6 +90,94 @@ TEST(CheckRangeOnLeave, Table) {
         const std::optional<Message> message = CheckRangeOnLeave("level", value, entry);
         EXPECT_EQ(message, warns ? std::optional(outOfRange) : std::nullopt)
             << value << " " << entry;
+    }
+}
+
+TEST(ChoiceList, JoinAndSelect) {
+    const std::vector<std::string> items = {"a", "", "b", "RD", "wr"};
+    struct Case {
+        std::vector<std::size_t> selected;
+        std::string joined;
+    };
+    const Case joins[] = {
+        {{2, 0}, "a|b"},  // list order, not click order
+        {{}, ""},
+        {{1, 2}, "b"},   // an empty item first adds nothing
+        {{0, 1}, "a|"},  // ... and later a lone "|"
+        {{0, 1, 2}, "a||b"},
+        {{3, 3, 9}, "RD"},  // repeated and unknown indices
+    };
+    for (const Case& c : joins) EXPECT_EQ(JoinSelectedItems(items, c.selected), c.joined);
+
+    std::vector<std::string> many;
+    std::vector<std::size_t> all;
+    for (std::size_t i = 0; i < 40; ++i) {
+        many.push_back("f" + std::to_string(i));
+        all.push_back(39 - i);
+    }
+    const std::string joined = JoinSelectedItems(many, all);
+    EXPECT_EQ(std::count(joined.begin(), joined.end(), '|'), 31);
+    EXPECT_TRUE(joined.ends_with("|f31"));
+
+    struct Named {
+        std::string entry;
+        std::vector<std::size_t> indices;
+    };
+    const Named named[] = {
+        {"rd|WR", {3, 4}},                 // letter case ignored, whole items only
+        {"R|wr|b|zz", {2, 4}}, {"", {1}},  // the empty piece names the empty item
+        {"a|A", {0}},                      // each item once
+        {"\xC4|b", {2}},
+    };
+    for (const Named& n : named) EXPECT_EQ(ItemsNamedBy(items, n.entry), n.indices) << n.entry;
+}
+
+TEST(HelperCommand, BuiltOrRefused) {
+    struct Case {
+        std::string library, value;
+        std::string shown, shell;  // shell empty: refused with `shown` as the message
+    };
+    const std::string chars = ": helper name holds characters that are not allowed.";
+    const std::string leaves = ": helper name leads out of the library's folder.";
+    const Case cases[] = {
+        {"/lib/src/LibZet4410.s79", "tool.exe", "/lib/src/tool.exe", "'/lib/src/'tool.exe"},
+        {"LibZet4410.s79", "tool.exe", "tool.exe", "'./'tool.exe"},
+        {"/my libs/it's/a.s79", "sub/t.exe", "/my libs/it's/sub/t.exe",
+         "'/my libs/it'\\''s/'sub/t.exe"},
+        {"/l/a.s79", "x\xE9.exe", "/l/x\xE9.exe", "'/l/'x\xE9.exe"},
+        {"/l/a.s79", "..x/t..exe", "/l/..x/t..exe", "'/l/'..x/t..exe"},
+        {"/l/a.s79", "../t.exe", "../t.exe" + leaves, ""},
+        {"/l/a.s79", "a/../../t.exe", "a/../../t.exe" + leaves, ""},
+        {"/l/a.s79", "a/..", "a/.." + leaves, ""},
+        {"/l/a.s79", "t.exe;rm", "t.exe;rm" + chars, ""},
+        {"/l/a.s79", "$(id).exe", "$(id).exe" + chars, ""},
+        {"/l/a.s79", "a~b.exe", "a~b.exe" + chars, ""},
+        {"/l/a.s79", "t.exe\r", "t.exe\r" + chars, ""},
+        {"/l/a.s79", "t\x7F.exe", "t\x7F.exe" + chars, ""},
+        {"/l/a.s79", "a\\b.exe", "a\\b.exe" + chars, ""},
+    };
+    for (const Case& c : cases) {
+        const HelperStart start = BuildHelperCommand(c.library, c.value);
+        if (c.shell.empty()) {
+            EXPECT_FALSE(start.command) << c.value;
+            EXPECT_EQ(start.messages, (Messages{{c.shown, MessageIcon::Warning}}));
+        } else {
+            ASSERT_TRUE(start.command) << c.value;
+            EXPECT_EQ(std::tie(start.command->shown, start.command->shell),
+                      std::tie(c.shown, c.shell));
+            EXPECT_TRUE(start.messages.empty());
+        }
+    }
+
+    const HelperCommand command{"/l/t.exe", "'/l/'t.exe"};
+    const Message notFound{"/l/t.exe or CMD.EXE not found.", MessageIcon::Warning};
+    // What std::system returns: -1, or a wait status (exit status << 8, or a signal).
+    const std::pair<int, bool> results[] = {{-1, true},      {127 << 8, true}, {0, false},
+                                            {1 << 8, false}, {127, false},     {126 << 8, false}};
+    for (const auto& [result, reported] : results) {
+        EXPECT_EQ(ReportHelperRun(command, result),
+                  reported ? std::optional(notFound) : std::nullopt)
+            << result;
     }
 }
 
