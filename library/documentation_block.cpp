@@ -1,10 +1,11 @@
 #include "documentation_block.h"
 
+#include "common/no_position.h"
+
 namespace wrennet {
 
 bool HoldsBlockOpener(std::string_view line) {
-    for (std::size_t at = line.find("/*"); at != std::string_view::npos;
-         at = line.find("/*", at + 1)) {
+    for (std::size_t at = line.find("/*"); at != kNoPosition; at = line.find("/*", at + 1)) {
         if (at + 2 < line.size() && (line[at + 2] == '*' || line[at + 2] == '!')) return true;
     }
     return false;
@@ -13,7 +14,7 @@ bool HoldsBlockOpener(std::string_view line) {
 std::string_view DocumentationLine(std::string_view line) {
     if (!HoldsBlockOpener(line)) return line;
     const std::size_t first = line.find_first_not_of(" \t");
-    return first == std::string_view::npos ? std::string_view{} : line.substr(first);
+    return first == kNoPosition ? std::string_view{} : line.substr(first);
 }
 
 bool IsBlockOpener(std::string_view line) {

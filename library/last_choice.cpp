@@ -2,18 +2,13 @@
 
 #include <algorithm>
 
+#include "common/ascii_case.h"
+
 namespace wrennet {
 namespace {
 
 // The settings file hands back at most this many characters of [Last] Choice.
 constexpr std::size_t kMaxStoredChoice = 9999;
-
-bool EqualIgnoringAsciiCase(std::string_view a, std::string_view b) {
-    const auto fold = [](char c) {
-        return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
-    };
-    return std::ranges::equal(a, b, [&](char x, char y) { return fold(x) == fold(y); });
-}
 
 }  // namespace
 

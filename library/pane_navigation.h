@@ -3,12 +3,12 @@
 #include <cstddef>
 #include <string_view>
 
+#include "common/no_position.h"
+
 namespace wrennet {
 
 // Character positions in the pane text that the name-label clicks scroll to;
-// npos means "the caret's line".
-inline constexpr std::size_t kNoPosition = static_cast<std::size_t>(-1);
-
+// kNoPosition means "the caret's line".
 // First "@param <name>" in the pane text.
 std::size_t ParameterPosition(std::string_view paneText, std::string_view parameterName);
 

@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <cstring>
 
+#include "common/no_position.h"
+#include "common/replace_all.h"
 #include "documentation_block.h"
 #include "line_reader.h"
 #include "pending_lines.h"
@@ -13,20 +15,6 @@
 
 namespace wrennet {
 namespace {
-
-constexpr std::size_t kNone = std::string_view::npos;
-
-std::string ReplaceAll(std::string_view text, std::string_view from, std::string_view to) {
-    std::string out;
-    std::size_t at = 0;
-    for (std::size_t hit = text.find(from); hit != kNone; hit = text.find(from, at)) {
-        out.append(text.substr(at, hit - at));
-        out.append(to);
-        at = hit + from.size();
-    }
-    out.append(text.substr(at));
-    return out;
-}
 
 void CollapseBlankRuns(std::string& text) {
     const auto last =
@@ -52,21 +40,21 @@ void TidyParamLine(std::string_view line, std::string& out) {
 // index 5 or later; empty otherwise.
 std::string_view HelperNameInNote(std::string_view line) {
     const std::size_t exe = line.find(".exe");
-    if (exe == kNone || exe < 5) return {};
+    if (exe == kNoPosition || exe < 5) return {};
     const std::size_t end = exe + 4;
     const std::size_t space = line.rfind(' ', end - 1);
-    const std::size_t start = space == kNone ? 0 : space + 1;
+    const std::size_t start = space == kNoPosition ? 0 : space + 1;
     return line.substr(start, end - start);
 }
 
 // Where the bytes that matter to the parameter reader first stand in a line,
 // found in one pass since nearly every line of a source file has none of them.
 struct LineMarks {
-    std::size_t at = kNone;         // first "@"
-    std::size_t semicolon = kNone;  // first ";"
-    std::size_t slashes = kNone;    // first "//"
-    std::size_t close = kNone;      // first ")"
-    bool opener = false;            // holds "/**" or "/*!"
+    std::size_t at = kNoPosition;         // first "@"
+    std::size_t semicolon = kNoPosition;  // first ";"
+    std::size_t slashes = kNoPosition;    // first "//"
+    std::size_t close = kNoPosition;      // first ")"
+    bool opener = false;                  // holds "/**" or "/*!"
 };
 
 // One bit (the top one) in each byte of `word` that equals `wanted`, exactly:
@@ -104,16 +92,16 @@ LineMarks MarkLine(std::string_view line) {
             const std::size_t i = base + static_cast<std::size_t>(std::countr_zero(hits)) / 8;
             switch (data[i]) {
                 case '@':
-                    if (marks.at == kNone) marks.at = i;
+                    if (marks.at == kNoPosition) marks.at = i;
                     break;
                 case ';':
-                    if (marks.semicolon == kNone) marks.semicolon = i;
+                    if (marks.semicolon == kNoPosition) marks.semicolon = i;
                     break;
                 case ')':
-                    if (marks.close == kNone) marks.close = i;
+                    if (marks.close == kNoPosition) marks.close = i;
                     break;
                 default:  // '/'
-                    if (i + 1 < size && data[i + 1] == '/' && marks.slashes == kNone) {
+                    if (i + 1 < size && data[i + 1] == '/' && marks.slashes == kNoPosition) {
                         marks.slashes = i;
                     } else if (i + 2 < size && data[i + 1] == '*' &&
                                (data[i + 2] == '*' || data[i + 2] == '!')) {
@@ -130,7 +118,7 @@ LineMarks MarkLine(std::string_view line) {
 // first ";" or "//" on, and nothing after a ")" that stands at index 5 or later.
 std::string_view CutCollectedLine(std::string_view line, const LineMarks& marks) {
     const std::size_t cut = std::min(marks.semicolon, marks.slashes);
-    if (marks.close != kNone && marks.close < cut && marks.close >= 5) {
+    if (marks.close != kNoPosition && marks.close < cut && marks.close >= 5) {
         return line.substr(0, marks.close + 1);
     }
     return line.substr(0, std::min(cut, line.size()));
@@ -160,16 +148,16 @@ void CollectDocumentation(ByteSource& source, std::string_view prototype,
             block.clear();
             details.helperName = "-";
         }
-        if (marks.at != kNone) {
-            if (line.find("@param", marks.at) != kNone) {
+        if (marks.at != kNoPosition) {
+            if (line.find("@param", marks.at) != kNoPosition) {
                 TidyParamLine(line, tidied);
                 line = tidied;
                 marks = MarkLine(line);
                 const std::size_t close = line.find('}');
-                inParamList = close == kNone || close < 2;
+                inParamList = close == kNoPosition || close < 2;
             } else {
                 inParamList = false;
-                if (line.find("@note", marks.at) != kNone) {
+                if (line.find("@note", marks.at) != kNoPosition) {
                     const std::string_view helper = HelperNameInNote(line);
                     if (!helper.empty()) details.helperName = helper;
                 }
@@ -198,9 +186,9 @@ SplitPrototypeResult SplitPrototype(std::string_view prototype) {
     SplitPrototypeResult split;
     const std::size_t firstClose = prototype.find(')');
     const std::string_view head =
-        firstClose == kNone ? std::string_view{} : prototype.substr(0, firstClose + 1);
+        firstClose == kNoPosition ? std::string_view{} : prototype.substr(0, firstClose + 1);
     const std::size_t headOpen = head.find('(');
-    if (headOpen == kNone) {
+    if (headOpen == kNoPosition) {
         split.functionName = prototype;
         return split;
     }
@@ -217,7 +205,7 @@ SplitPrototypeResult SplitPrototype(std::string_view prototype) {
     const std::string_view call = std::string_view(text).substr(0, open);
     std::string_view params = std::string_view(text).substr(open + 1);
     const std::size_t lastBlank = call.rfind(' ');
-    if (lastBlank == kNone) {
+    if (lastBlank == kNoPosition) {
         split.functionName = call;
     } else {
         split.returnType = call.substr(0, lastBlank);
@@ -227,14 +215,14 @@ SplitPrototypeResult SplitPrototype(std::string_view prototype) {
     // Short lists and any list that mentions void describe no parameters.
     const auto close = static_cast<long>(params.find(')'));
     const std::size_t innerOpen = params.find('(');
-    const long openAt = innerOpen == kNone ? -1 : static_cast<long>(innerOpen);
-    if (close - openAt < 5 || params.find("void") != kNone) return split;
+    const long openAt = innerOpen == kNoPosition ? -1 : static_cast<long>(innerOpen);
+    if (close - openAt < 5 || params.find("void") != kNoPosition) return split;
 
     for (std::string& name : split.names) {
         const std::size_t end = params.find_first_of(",)");
-        if (end == kNone || end < 4) break;
+        if (end == kNoPosition || end < 4) break;
         const std::size_t blank = params.substr(0, end).rfind(' ');
-        if (blank == kNone || blank < 2) break;
+        if (blank == kNoPosition || blank < 2) break;
         name = params.substr(blank + 1, end - blank - 1);
         params.remove_prefix(end + 1);
     }
@@ -246,17 +234,17 @@ std::string DescribeParameter(std::string_view documentationText, std::string_vi
     key.append(name);
     key.append(" :{");
     const std::size_t hit = documentationText.find(key);
-    if (hit == kNone) return {};
+    if (hit == kNoPosition) return {};
     const std::size_t lineEnd = documentationText.find('\n', hit);
-    if (lineEnd == kNone) return {};
+    if (lineEnd == kNoPosition) return {};
     std::string description;
     for (const char c : documentationText.substr(hit, lineEnd - hit)) {
         if (c != ' ' && c != '\t') description.push_back(c);
     }
     const std::size_t close = description.find('}');
-    if (close == kNone) return {};
+    if (close == kNoPosition) return {};
     const std::size_t open = description.find('{');
-    if (open == kNone || close <= open) return {};
+    if (open == kNoPosition || close <= open) return {};
     return description.substr(open + 1, close - open - 1);
 }
 
@@ -283,7 +271,7 @@ FunctionDetails ReadParamChoices(const FileReader& files, const std::string& sou
         if (slot.name.empty()) continue;
         slot.valueText = DescribeParameter(details.documentationText, slot.name);
         const std::size_t exe = slot.valueText.find(".exe");
-        if (exe != kNone && exe >= 1) slot.entryText = "\"" + slot.valueText + "\"";
+        if (exe != kNoPosition && exe >= 1) slot.entryText = "\"" + slot.valueText + "\"";
         details.count = k + 1;
     }
     return details;

@@ -3,12 +3,11 @@
 #include <algorithm>
 #include <limits>
 
+#include "common/byte_class.h"
+#include "common/no_position.h"
+
 namespace wrennet {
 namespace {
-
-bool IsCSpace(char c) {
-    return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
-}
 
 int DigitValue(char c) {
     if (c >= '0' && c <= '9') return c - '0';
@@ -63,7 +62,7 @@ std::optional<Message> CheckRangeOnLeave(std::string_view name, std::string_view
                                          std::string_view entryText) {
     if (entryText.empty()) return std::nullopt;
     const std::size_t dash = valueText.find('-');
-    if (dash == std::string_view::npos || dash == 0) return std::nullopt;
+    if (dash == kNoPosition || dash == 0) return std::nullopt;
     const char first = entryText[0];
     if (!((first >= '0' && first <= '9') || first == '-' || first == '+')) return std::nullopt;
     if (RangeCompare(valueText.substr(0, dash), valueText.substr(dash + 1), entryText) == 0) {

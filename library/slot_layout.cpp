@@ -1,10 +1,12 @@
 #include "slot_layout.h"
 
+#include "common/no_position.h"
+
 namespace wrennet {
 
 bool HasAfterFirst(std::string_view text, std::string_view needle) {
     const std::size_t at = text.find(needle);
-    return at != std::string_view::npos && at >= 1;
+    return at != kNoPosition && at >= 1;
 }
 
 std::vector<std::string> SplitAt(std::string_view text, char separator) {

@@ -2,6 +2,8 @@
 
 #include <cstring>
 
+#include "common/no_position.h"
+#include "common/replace_all.h"
 #include "documentation_block.h"
 #include "line_reader.h"
 #include "pending_lines.h"
@@ -12,26 +14,9 @@ namespace {
 
 constexpr std::size_t kTabWidth = 4;
 
-char LowerAscii(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
-
 // Every "/include/", in any letter case, replaced by `folder`.
 std::string ReplaceIncludeFolder(std::string_view path, std::string_view folder) {
-    constexpr std::string_view kInclude = "/include/";
-    std::string out;
-    std::size_t at = 0;
-    while (at < path.size()) {
-        bool match = path.size() - at >= kInclude.size();
-        for (std::size_t i = 0; match && i < kInclude.size(); ++i) {
-            match = LowerAscii(path[at + i]) == kInclude[i];
-        }
-        if (match) {
-            out.append(folder);
-            at += kInclude.size();
-        } else {
-            out.push_back(path[at++]);
-        }
-    }
-    return out;
+    return ReplaceAll(path, "/include/", folder, LetterCase::IgnoringAscii);
 }
 
 }  // namespace
@@ -59,7 +44,7 @@ void AppendExpandingTabs(std::string_view line, std::string& out) {
     const std::size_t lineStart = out.size();
     for (;;) {
         const std::size_t tab = line.find('\t');
-        if (tab == std::string_view::npos) break;
+        if (tab == kNoPosition) break;
         out.append(line.substr(0, tab));
         const std::size_t column = out.size() - lineStart;
         out.append(kTabWidth - column % kTabWidth, ' ');
@@ -140,7 +125,7 @@ HelperLocation LocateHelper(const FileReader& files, std::string_view sourcePath
                             std::string_view helperName) {
     HelperLocation location;
     const std::size_t slash = sourcePath.rfind('/');
-    if (slash == std::string_view::npos || slash <= 4) return location;
+    if (slash == kNoPosition || slash <= 4) return location;
     std::string candidate(sourcePath.substr(0, slash + 1));
     candidate.append(helperName);
     if (files.open(candidate)) {

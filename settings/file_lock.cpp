@@ -4,28 +4,17 @@
 #include <sys/file.h>
 #include <unistd.h>
 
-#include <cerrno>
+#include "common/retry_on_interrupt.h"
 
 namespace wrennet {
 
-FileLock::FileLock(const std::string& lockPath, Mode mode) {
-    fd_ = ::open(lockPath.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
+FileLock::FileLock(const std::string& lockPath, Mode mode)
+    : file_(::open(lockPath.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644)) {
     // An existing lock file in a folder we may not write still serves readers.
-    if (fd_ < 0) fd_ = ::open(lockPath.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd_ < 0) return;
+    if (!file_.isOpen()) file_ = FileDescriptor(::open(lockPath.c_str(), O_RDONLY | O_CLOEXEC));
+    if (!file_.isOpen()) return;
     const int operation = mode == Mode::Shared ? LOCK_SH : LOCK_EX;
-    int result;
-    do {
-        result = ::flock(fd_, operation);
-    } while (result != 0 && errno == EINTR);
-    if (result != 0) {
-        ::close(fd_);
-        fd_ = -1;
-    }
-}
-
-FileLock::~FileLock() {
-    if (fd_ >= 0) ::close(fd_);  // closing the descriptor releases the lock
+    if (RetryOnInterrupt([&] { return ::flock(file_.get(), operation); }) != 0) file_.close();
 }
 
 }  // namespace wrennet

@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "common/file_descriptor.h"
+
 namespace wrennet {
 
 // An advisory flock on a lock file beside the settings file, held for the
@@ -14,14 +16,11 @@ class FileLock {
     // Waits for the lock. held() is false when the lock file can be neither
     // created nor opened, e.g. in a read-only folder.
     FileLock(const std::string& lockPath, Mode mode);
-    ~FileLock();
-    FileLock(const FileLock&) = delete;
-    FileLock& operator=(const FileLock&) = delete;
 
-    bool held() const { return fd_ >= 0; }
+    bool held() const { return file_.isOpen(); }
 
   private:
-    int fd_ = -1;
+    FileDescriptor file_{-1};  // closing it releases the lock
 };
 
 }  // namespace wrennet

@@ -1,5 +1,8 @@
 #include "ini_lines.h"
 
+#include "common/ascii_case.h"
+#include "common/no_position.h"
+
 namespace wrennet::ini {
 namespace {
 
@@ -10,8 +13,6 @@ std::string_view SkipLeading(std::string_view text, bool alsoVerticalTab) {
     while (i < text.size() && (IsBlank(text[i]) || (alsoVerticalTab && text[i] == '\v'))) ++i;
     return text.substr(i);
 }
-
-char LowerAscii(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
 
 void Classify(std::string_view text, IniLine& line) {
     if (std::string_view header = SkipLeading(text, false); header.starts_with('[')) {
@@ -29,7 +30,7 @@ void Classify(std::string_view text, IniLine& line) {
         line.kind = LineKind::Key;
         const std::size_t equals = key.find('=');
         line.name = TrimBlanks(key.substr(0, equals));
-        if (equals != std::string_view::npos) line.value = TrimBlanks(key.substr(equals + 1));
+        if (equals != kNoPosition) line.value = TrimBlanks(key.substr(equals + 1));
     }
 }
 
@@ -40,7 +41,7 @@ std::optional<IniLine> LineReader::next() {
     IniLine line;
     line.begin = pos_;
     const std::size_t newline = content_.find('\n', pos_);
-    if (newline == std::string_view::npos) {
+    if (newline == kNoPosition) {
         line.textEnd = line.end = content_.size();
     } else {
         line.end = newline + 1;
@@ -65,13 +66,7 @@ std::optional<IniSection> FindSection(std::string_view content, std::string_view
     return section;
 }
 
-bool NamesEqual(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) return false;
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        if (LowerAscii(a[i]) != LowerAscii(b[i])) return false;
-    }
-    return true;
-}
+bool NamesEqual(std::string_view a, std::string_view b) { return EqualIgnoringAsciiCase(a, b); }
 
 std::string_view TrimBlanks(std::string_view text) {
     text = SkipLeading(text, false);
@@ -83,9 +78,7 @@ std::string_view KeyNameAsRead(std::string_view key) { return TrimBlanks(SkipLea
 
 std::string_view LineEndOf(std::string_view content) {
     const std::size_t newline = content.find('\n');
-    return (newline != std::string_view::npos && newline > 0 && content[newline - 1] == '\r')
-               ? "\r\n"
-               : "\n";
+    return (newline != kNoPosition && newline > 0 && content[newline - 1] == '\r') ? "\r\n" : "\n";
 }
 
 }  // namespace wrennet::ini

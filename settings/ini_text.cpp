@@ -1,5 +1,6 @@
 #include "ini_text.h"
 
+#include "common/no_position.h"
 #include "ini_lines.h"
 
 namespace wrennet::ini {
@@ -25,7 +26,7 @@ std::string_view WithoutTrailingSpaces(std::string_view text) {
 }
 
 bool HoldsLineBreakOrNul(std::string_view text) {
-    return text.find_first_of(std::string_view("\r\n\0", 3)) != std::string_view::npos;
+    return text.find_first_of(std::string_view("\r\n\0", 3)) != kNoPosition;
 }
 
 // A key that would read back as a header, a comment, a different name or
@@ -33,12 +34,12 @@ bool HoldsLineBreakOrNul(std::string_view text) {
 bool IsStorableKey(std::string_view key) {
     const std::string_view asRead = KeyNameAsRead(key);
     return !asRead.empty() && asRead.front() != '[' && asRead.front() != ';' &&
-           asRead.find('=') == std::string_view::npos && !HoldsLineBreakOrNul(key);
+           asRead.find('=') == kNoPosition && !HoldsLineBreakOrNul(key);
 }
 
 // A "]" would end the name early when the header is read back.
 bool IsStorableSection(std::string_view section) {
-    return section.find(']') == std::string_view::npos && !HoldsLineBreakOrNul(section);
+    return section.find(']') == kNoPosition && !HoldsLineBreakOrNul(section);
 }
 
 const IniLine* FindKey(const IniSection& section, std::string_view key) {

@@ -9,38 +9,18 @@
 #include <cerrno>
 #include <filesystem>
 
+#include "common/file_descriptor.h"
+#include "common/no_position.h"
+#include "common/retry_on_interrupt.h"
+
 namespace wrennet {
 namespace {
 
-// Closes the descriptor on every way out.
-class Descriptor {
-  public:
-    explicit Descriptor(int fd) : fd_(fd) {}
-    ~Descriptor() {
-        if (fd_ >= 0) ::close(fd_);
-    }
-    Descriptor(const Descriptor&) = delete;
-    Descriptor& operator=(const Descriptor&) = delete;
-
-    int get() const { return fd_; }
-    // close() reports delayed write errors, so a replacement checks it.
-    bool closeChecked() {
-        const int fd = fd_;
-        fd_ = -1;
-        return ::close(fd) == 0;
-    }
-
-  private:
-    int fd_;
-};
-
 bool WriteAll(int fd, std::string_view bytes) {
     while (!bytes.empty()) {
-        const ssize_t written = ::write(fd, bytes.data(), bytes.size());
-        if (written < 0) {
-            if (errno == EINTR) continue;
-            return false;
-        }
+        const ssize_t written =
+            RetryOnInterrupt([&] { return ::write(fd, bytes.data(), bytes.size()); });
+        if (written < 0) return false;
         bytes.remove_prefix(static_cast<std::size_t>(written));
     }
     return true;
@@ -48,25 +28,25 @@ bool WriteAll(int fd, std::string_view bytes) {
 
 std::string FolderOf(const std::string& path) {
     const std::size_t slash = path.rfind('/');
-    if (slash == std::string::npos) return ".";
+    if (slash == kNoPosition) return ".";
     return slash == 0 ? "/" : path.substr(0, slash);
 }
 
 // Makes the rename itself durable; the replacement already happened, so a
 // failure here is not a failed write.
 void SyncFolder(const std::string& folder) {
-    Descriptor dir(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-    if (dir.get() >= 0) ::fsync(dir.get());
+    const FileDescriptor dir(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (dir.isOpen()) ::fsync(dir.get());
 }
 
 }  // namespace
 
 WholeFile ReadWholeFile(const std::string& path) {
     WholeFile file;
-    Descriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+    const FileDescriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
     struct stat info {};
-    if (fd.get() < 0 || ::fstat(fd.get(), &info) != 0 || !S_ISREG(info.st_mode)) {
-        file.state = (fd.get() < 0 && errno == ENOENT) ? WholeFile::State::Missing
+    if (!fd.isOpen() || ::fstat(fd.get(), &info) != 0 || !S_ISREG(info.st_mode)) {
+        file.state = (!fd.isOpen() && errno == ENOENT) ? WholeFile::State::Missing
                                                        : WholeFile::State::Unreadable;
         return file;
     }
@@ -77,10 +57,10 @@ WholeFile ReadWholeFile(const std::string& path) {
     std::size_t filled = 0;
     while (true) {
         if (filled == bytes.size()) bytes.resize(bytes.size() * 2);
-        const ssize_t got = ::read(fd.get(), bytes.data() + filled, bytes.size() - filled);
+        const ssize_t got = RetryOnInterrupt(
+            [&] { return ::read(fd.get(), bytes.data() + filled, bytes.size() - filled); });
         if (got == 0) break;
         if (got < 0) {
-            if (errno == EINTR) continue;
             file.state = WholeFile::State::Unreadable;
             bytes.clear();
             return file;
@@ -96,10 +76,10 @@ constexpr std::string_view kTemporarySuffix = ".XXXXXX";
 
 bool ReplaceWholeFile(const std::string& path, std::string_view bytes, mode_t mode) {
     std::string tempPath = path + std::string(kTemporarySuffix);
-    Descriptor temp(::mkostemp(tempPath.data(), O_CLOEXEC));
-    if (temp.get() < 0) return false;
+    FileDescriptor temp(::mkostemp(tempPath.data(), O_CLOEXEC));
+    if (!temp.isOpen()) return false;
     const bool written = ::fchmod(temp.get(), mode) == 0 && WriteAll(temp.get(), bytes) &&
-                         ::fsync(temp.get()) == 0 && temp.closeChecked() &&
+                         ::fsync(temp.get()) == 0 && temp.close() &&
                          ::rename(tempPath.c_str(), path.c_str()) == 0;
     if (!written) {
         ::unlink(tempPath.c_str());

@@ -7,22 +7,9 @@
 #include <string>
 #include <string_view>
 
-namespace wrennet::reference {
+#include "common/replace_all.h"
 
-// Every occurrence of `from`, left to right, without rescanning what was written.
-inline std::string ReplaceAll(std::string_view text, std::string_view from, std::string_view to) {
-    std::string out;
-    std::size_t at = 0;
-    for (;;) {
-        const std::size_t hit = text.find(from, at);
-        if (hit == std::string_view::npos) break;
-        out.append(text.substr(at, hit - at));
-        out.append(to);
-        at = hit + from.size();
-    }
-    out.append(text.substr(at));
-    return out;
-}
+namespace wrennet::reference {
 
 inline std::string NormalisePrototype(std::string_view text) {
     std::string s = ReplaceAll(text, "\t", " ");

@@ -1,0 +1,15 @@
+#pragma once
+
+namespace wrennet {
+
+// The C locale's classes, written out so that no locale setting can widen them.
+
+constexpr bool IsAsciiLetter(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }
+
+// What isspace() accepts in the C locale: blank, tab, line feed, carriage
+// return, vertical tab and form feed.
+constexpr bool IsCSpace(char c) {
+    return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f';
+}
+
+}  // namespace wrennet
