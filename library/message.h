@@ -9,7 +9,7 @@ namespace wrennet {
 // hands these back so the window (or the command-line companion) can.
 enum class MessageIcon {
     Information,
-    Warning,  // also what the older texts call the exclamation icon
+    Warning,  // the exclamation-mark icon
     Stop,
     Question,
 };

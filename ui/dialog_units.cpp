@@ -9,8 +9,9 @@ DialogUnits::DialogUnits(int averageCharWidth, int fontHeight)
     : averageCharWidth_(averageCharWidth), fontHeight_(fontHeight) {}
 
 DialogUnits DialogUnits::ForFont(const QFont& font) {
-    // The average over the 52 letters, rounded, as dialog templates measure it:
-    // a font's own "average width" field varies too much between font files.
+    // The unit every control size is given in: the average advance of the 52
+    // letters, rounded. A font's own "average width" field varies too much
+    // between font files.
     const QFontMetrics metrics(font);
     const QString letters = QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz");
     const int average = (metrics.horizontalAdvance(letters) / 26 + 1) / 2;

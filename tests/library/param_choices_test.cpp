@@ -9,7 +9,7 @@ namespace {
 
 const std::string kProto = "int SetMode(int mode, unsigned flags, int level, char * name)";
 
-std::string WorkedExample(const std::string& linePrefix) {
+std::string SetModeSource(const std::string& linePrefix) {
     return "/**\n" + linePrefix + "@brief Sets the mode\n" + linePrefix +
            "@param mode :{FAST,SLOW}\n" + linePrefix + "@param flags :{RD|WR|EX}\n" + linePrefix +
            "@param level:{0-255}\n" + linePrefix + "@param name :{pick.exe}\n" + linePrefix +
@@ -23,7 +23,7 @@ FunctionDetails Read(const std::string& content, const std::string& prototype,
     return ReadParamChoices(files, "/src/a.c", prototype, paneLength);
 }
 
-TEST(ReadParamChoices, WorkedExample) {
+TEST(ReadParamChoices, SetModeSource) {
     // Lines are looked at eight bytes at a time: indenting by 0 to 9 blanks moves
     // every "@", ")", ";" and "/" across the word boundaries.
     std::vector<std::string> prefixes = {"", " * "};
@@ -36,7 +36,7 @@ TEST(ReadParamChoices, WorkedExample) {
                                                        {"name", "pick.exe", "\"pick.exe\""}}};
     for (const std::string& prefix : prefixes) {
         const FunctionDetails details =
-            Read(prefix.substr(0, prefix.size() - 3) + WorkedExample(prefix), kProto);
+            Read(prefix.substr(0, prefix.size() - 3) + SetModeSource(prefix), kProto);
         EXPECT_EQ(std::tuple(details.returnType, details.functionName, details.count,
                              details.helperName, details.messages),
                   std::tuple("int", "SetMode", 4, "calc.exe", Messages{}));
@@ -78,7 +78,7 @@ TEST(ReadParamChoices, BlocksAndHelper) {
 }
 
 TEST(ReadParamChoices, NothingReadWhenLookupFailedOrFileMissing) {
-    const FunctionDetails failed = Read(WorkedExample(""), kProto, 2);
+    const FunctionDetails failed = Read(SetModeSource(""), kProto, 2);
     EXPECT_EQ(std::tuple(failed.functionName, failed.returnType, failed.count),
               std::tuple(kProto, "", 0));
     testing::MemoryFiles files;

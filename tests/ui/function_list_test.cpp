@@ -156,7 +156,7 @@ void FunctionListTest::showWholeLibrary() {
     QTest::keyClick(window.controls().sourcePane, Qt::Key_C, Qt::ControlModifier);
     QCOMPARE(session.platform.clipboard, shown.chopped(1).toStdString());
 
-    // The file vanishes between listing and use: the designed messages, no harm.
+    // The file vanishes between listing and use: each step says so, nothing breaks.
     std::filesystem::remove(session.path("Include/Port.h"));
     session.platform.messages.clear();
     functions.showPopup();
