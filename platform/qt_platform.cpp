@@ -59,8 +59,11 @@ void QtPlatform::setClipboardText(const std::string& text) {
     QApplication::clipboard()->setText(Shown(text));
 }
 
-void QtPlatform::startDetached(const std::string& program, const std::string& argument) {
-    QProcess::startDetached(PathForQt(program), {PathForQt(argument)});
+void QtPlatform::startDetached(const std::string& program,
+                               const std::vector<std::string>& arguments) {
+    QStringList qtArguments;
+    for (const std::string& argument : arguments) qtArguments << PathForQt(argument);
+    QProcess::startDetached(PathForQt(program), qtArguments);
 }
 
 void QtPlatform::openDocument(const std::string& path) {

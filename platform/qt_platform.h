@@ -11,7 +11,8 @@ class QtPlatform final : public Platform {
     MessageAnswer showMessage(QWidget* parent, const std::string& text, MessageIcon icon,
                               MessageButtons buttons) override;
     void setClipboardText(const std::string& text) override;
-    void startDetached(const std::string& program, const std::string& argument) override;
+    void startDetached(const std::string& program,
+                       const std::vector<std::string>& arguments) override;
     void openDocument(const std::string& path) override;
     int runHelperCommand(const std::string& command) override;
     std::optional<std::string> chooseFile(QWidget* parent,

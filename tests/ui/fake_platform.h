@@ -12,6 +12,13 @@
 
 namespace wrennet::testing {
 
+// A program started detached, with its arguments.
+struct StartedProgram {
+    std::string program;
+    std::vector<std::string> arguments;
+    bool operator==(const StartedProgram&) const = default;
+};
+
 struct RecordedMessage {
     std::string text;
     MessageIcon icon;
@@ -37,8 +44,9 @@ class FakePlatform final : public Platform {
         return Next(chosenFiles, std::optional<std::string>());
     }
     void setClipboardText(const std::string& text) override { clipboard = text; }
-    void startDetached(const std::string& program, const std::string& argument) override {
-        started.emplace_back(program, argument);
+    void startDetached(const std::string& program,
+                       const std::vector<std::string>& arguments) override {
+        started.push_back({program, arguments});
     }
     void openDocument(const std::string& path) override { openedDocuments.push_back(path); }
     int runHelperCommand(const std::string& command) override {
@@ -61,7 +69,7 @@ class FakePlatform final : public Platform {
     std::deque<std::optional<std::string>> chosenFiles;
     std::vector<FileDialogRequest> fileRequests;
     std::string clipboard;
-    std::vector<std::pair<std::string, std::string>> started;
+    std::vector<StartedProgram> started;
     std::vector<std::string> openedDocuments, commands;
 
   private:

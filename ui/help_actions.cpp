@@ -1,0 +1,74 @@
+#include "help_actions.h"
+
+#include <QKeySequence>
+#include <QShortcut>
+
+#include "platform.h"
+#include "setup_dlg.h"
+#include "wrennet_settings.h"
+
+namespace wrennet {
+namespace {
+
+constexpr const char* kIntroFile = "Wrennet.txt";
+// Both below the help folder, whose name ends with its "/".
+constexpr const char* kGuidePage = "wrennet/QX_P.html";
+constexpr const char* kSetupPage = "QXS_B.html";
+constexpr const char* kHelpLauncher = "WrennetHelp.exe";
+
+}  // namespace
+
+HelpActions::HelpActions(Platform& platform, WrennetSettings& settings, QWidget& owner)
+    : platform_(platform), settings_(settings), owner_(owner) {
+    auto* helpKey = new QShortcut(QKeySequence(Qt::Key_F1), &owner);
+    QObject::connect(helpKey, &QShortcut::activated, helpKey, [this] { onHelpKey(); });
+}
+
+void HelpActions::onSetup() {
+    SetupFields fields{
+        .browserPath = settings_.browser(),
+        // The dialog presets &Details when nothing was ever chosen, while help
+        // itself starts out showing the introductory text.
+        .helpMode = settings_.introForSetup() ? SetupFields::kIntro : SetupFields::kDetails,
+        .helpPath = settings_.url(),
+    };
+    SetupDlg dialog(platform_, settings_, *this, std::move(fields), &owner_);
+    if (dialog.exec() != QDialog::Accepted) return;
+    const SetupFields& chosen = dialog.fields();
+    settings_.writeBrowser(chosen.browserPath);
+    settings_.writeUrl(chosen.helpPath);
+    settings_.writeIntro(chosen.helpMode == SetupFields::kIntro);
+}
+
+void HelpActions::onHelpButton() {
+    if (settings_.introForHelp()) return openIntro();
+    const std::string url = settings_.url();
+    const std::string page = url + kGuidePage;
+    const std::string launcher = url + kHelpLauncher;
+    // A missing guide with a missing launcher still sends the browser to the
+    // guide's address: the browser says what is wrong better than we could.
+    if (!platform_.fileExists(page) && platform_.fileExists(launcher)) {
+        platform_.startDetached(launcher, {});
+    } else {
+        platform_.startDetached(settings_.browser(), {page});
+    }
+}
+
+void HelpActions::onHelpKey() {
+    if (settings_.introForHelp()) return openIntro();
+    platform_.startDetached(settings_.browser(), {settings_.url() + kGuidePage});
+}
+
+void HelpActions::onSetupHelpKey(const std::string& browserPath, const std::string& helpPath) {
+    // Intro comes from the settings file, not from the dialog's radio buttons.
+    if (settings_.introForHelp()) return openIntro();
+    platform_.startDetached(browserPath, {helpPath + kSetupPage});
+}
+
+void HelpActions::onHelpers(const std::string& helperPath) {
+    platform_.startDetached(helperPath, {});
+}
+
+void HelpActions::openIntro() { platform_.openDocument(settings_.programFolder() + kIntroFile); }
+
+}  // namespace wrennet
