@@ -18,6 +18,14 @@ constexpr std::string_view kUsage =
     "       wrennet-cli params LIB PROTO\n"
     "       wrennet-cli call LIB PROTO [VALUE...]\n";
 
+constexpr std::string_view kAbout =
+    "\n"
+    "Reads a library as the Wrennet window does: an assembler source with\n"
+    "\"; C Function prototype:\" lines, or a C header with its C source beside it.\n"
+    "LIB is the library file, PROTO a function entry exactly as `list` prints it.\n"
+    "Messages go to standard error; the exit status is 1 when LIB or PROTO is\n"
+    "not found, 2 for a wrong command line.\n";
+
 constexpr int kUsageStatus = 2;
 
 void Write(std::FILE* stream, std::string_view bytes) {
@@ -46,6 +54,15 @@ int main(int argc, char** argv) {
     std::ios::sync_with_stdio(false);
     if (argc < 2) return Usage();
     const std::string_view command = argv[1];
+    if (argc == 2 && (command == "--help" || command == "-h")) {
+        Write(stdout, kUsage);
+        Write(stdout, kAbout);
+        return 0;
+    }
+    if (argc == 2 && command == "--version") {
+        Write(stdout, "Wrennet " WRENNET_VERSION "\n");
+        return 0;
+    }
     const std::vector<std::string> args(argv + 2, argv + argc);
     const wrennet::PosixFileReader files;
 
