@@ -10,6 +10,7 @@ packages=(
   clang libclang-rt-14-dev
   xvfb xauth xdotool
   universal-ctags time
+  xdg-utils dpkg-dev file
 )
 
 missing=()

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Installs what Wrennet needs, builds it, and starts it. On the first start the
-# bundled sample libraries are put in its list, so there is something to look at.
+# Installs what Wrennet needs, builds it, and starts it on the bundled sample
+# library. The first start lists the samples that the build placed beside the
+# program, and points help at the build's copy of the HTML guide.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh
@@ -8,9 +9,10 @@ cmake -S . -B build -G Ninja >/dev/null
 cmake --build build --target wrennet wrennet-cli
 
 if [ ! -e build/Wrennet.ini ]; then
-  samples="$(pwd)/resources/samples"
-  printf '[Libraries]\n%s=Yes\n%s=Yes\n[Last]\nLibrary=%s\n' \
-    "$samples/Include/Port.h" "$samples/Asm/PortLib.s79" "$samples/Include/Port.h" > build/Wrennet.ini
+  b="$(pwd)/build"
+  printf '[Libraries]\n%s=Yes\n%s=Yes\n%s=Yes\n[Last]\nLibrary=%s\nUrl=%s\n' \
+    "$b/LibZet4410.s79" "$b/samples/Include/Port.h" "$b/samples/Asm/PortLib.s79" \
+    "$b/LibZet4410.s79" "$b/help/" > build/Wrennet.ini
 fi
 
 if [ -z "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]; then

@@ -52,6 +52,7 @@ void PortReset(void)
  * @param baud :{9600,19200,38400,57600,115200}
  * @param parity :{NONE,ODD,EVEN}
  * @param stop :{1-2}
+ * @note the divisor for each rate: baudcalc.exe
  */
 int PortSetSpeed(int port, long baud, int parity, int stop)
 {
