@@ -47,7 +47,10 @@ class Platform {
     // Opens a file with the desktop's default application for it.
     virtual void openDocument(const std::string& path) = 0;
     // Runs a command through /bin/sh and returns what std::system returns.
-    virtual int runHelperCommand(const std::string& command) = 0;
+    // Meanwhile `window` stays painted but takes no input; closing it ends
+    // the wait (the helper runs on, nothing is reported). The focus is where
+    // it was when the wait ends.
+    virtual int runHelperCommand(QWidget* window, const std::string& command) = 0;
     // The chosen full path, or nothing when the user cancels.
     virtual std::optional<std::string> chooseFile(QWidget* parent,
                                                   const FileDialogRequest& request) = 0;

@@ -1,14 +1,23 @@
 #include "qt_platform.h"
 
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
 #include <QApplication>
 #include <QClipboard>
 #include <QCoreApplication>
 #include <QDesktopServices>
+#include <QEventLoop>
 #include <QFile>
 #include <QMessageBox>
+#include <QPointer>
 #include <QProcess>
+#include <QTimer>
 #include <QUrl>
-#include <cstdlib>
+#include <QWidget>
+#include <cerrno>
+#include <thread>
 
 #include "clib_browse.h"
 #include "display_text.h"
@@ -37,6 +46,21 @@ QMessageBox::Icon QtIcon(MessageIcon icon) {
     }
     return QMessageBox::NoIcon;
 }
+
+// Ends a wait when the window it watches closes.
+class CloseWatch final : public QObject {
+  public:
+    explicit CloseWatch(QEventLoop& loop) : loop_(loop) {}
+
+  protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Close || event->type() == QEvent::Hide) loop_.quit();
+        return false;
+    }
+
+  private:
+    QEventLoop& loop_;
+};
 
 }  // namespace
 
@@ -70,8 +94,47 @@ void QtPlatform::openDocument(const std::string& path) {
     QDesktopServices::openUrl(QUrl::fromLocalFile(PathForQt(path)));
 }
 
-int QtPlatform::runHelperCommand(const std::string& command) {
-    return std::system(command.c_str());
+int QtPlatform::runHelperCommand(QWidget* window, const std::string& command) {
+    // As std::system runs it: /bin/sh -c with the command's own bytes, in the
+    // program's environment and folder; -1 when no shell could be started.
+    std::string text = command;
+    char shell[] = "sh";
+    char option[] = "-c";
+    char* arguments[] = {shell, option, text.data(), nullptr};
+    pid_t pid = 0;
+    if (posix_spawn(&pid, "/bin/sh", nullptr, nullptr, arguments, environ) != 0) return -1;
+    int status = 0;
+    if (window == nullptr) return waitpid(pid, &status, 0) == pid ? status : -1;
+
+    // The window is painted meanwhile but takes no input, and closing it ends
+    // the wait; a helper that never returns cannot hold it forever.
+    QPointer<QWidget> focus = window->focusWidget();
+    window->setEnabled(false);
+    QEventLoop loop;
+    CloseWatch closing(loop);
+    window->installEventFilter(&closing);
+    bool exited = false;
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, &loop, [&] {
+        const pid_t done = waitpid(pid, &status, WNOHANG);
+        if (done == pid || (done == -1 && errno == ECHILD)) {
+            exited = true;
+            loop.quit();
+        }
+    });
+    poll.start(10);
+    loop.exec();
+    poll.stop();
+    window->removeEventFilter(&closing);
+    window->setEnabled(true);
+    if (focus != nullptr && window->isVisible()) focus->setFocus(Qt::OtherFocusReason);
+    if (exited) return status;
+    // The helper runs on by itself; it is collected whenever it ends.
+    std::thread([pid] {
+        int ignored = 0;
+        waitpid(pid, &ignored, 0);
+    }).detach();
+    return 0;
 }
 
 std::optional<std::string> QtPlatform::chooseFile(QWidget* parent,

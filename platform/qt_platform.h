@@ -14,7 +14,7 @@ class QtPlatform final : public Platform {
     void startDetached(const std::string& program,
                        const std::vector<std::string>& arguments) override;
     void openDocument(const std::string& path) override;
-    int runHelperCommand(const std::string& command) override;
+    int runHelperCommand(QWidget* window, const std::string& command) override;
     std::optional<std::string> chooseFile(QWidget* parent,
                                           const FileDialogRequest& request) override;
     bool fileExists(const std::string& path) const override;

@@ -14,6 +14,7 @@
 #include <future>
 
 #include "about_dlg.h"
+#include "call_text.h"
 #include "click_label.h"
 #include "function_list_model.h"
 #include "last_choice.h"
@@ -29,11 +30,11 @@
 namespace wrennet {
 namespace {
 
-// Sizes that the window gives in plain pixels when it moves these buttons.
-constexpr int kExitWidth = 44;
-constexpr int kExitHeight = 30;
+// The &Helpers button is as wide as a helper's name needs, in plain pixels.
 constexpr int kHelpersWidth = 88;
 constexpr int kHelpersHeight = 23;
+// What "#&Inc" copies of the start-up library path.
+constexpr std::size_t kLibraryPathCopied = 98;
 
 }  // namespace
 
@@ -47,7 +48,8 @@ WrennetDlg::WrennetDlg(Platform& platform, const FileReader& files, WrennetSetti
       controls_(BuildMainWindowControls(*this, units_,
                                         QFontDatabase::systemFont(QFontDatabase::FixedFont))),
       libraries_(*controls_.libraryCombo, settings, platform, *this),
-      navigator_(*controls_.sourcePane) {
+      navigator_(*controls_.sourcePane),
+      panel_(controls_, *this, platform, *this, units_) {
     LoadResources();
     setObjectName(QStringLiteral("WrennetDlg"));
     setWindowTitle(QStringLiteral("Wrennet"));
@@ -77,6 +79,8 @@ void WrennetDlg::connectHandlers() {
     connect(c.functionLabel, &ClickLabel::clicked, this, &WrennetDlg::goToDeclaration);
     connect(c.sourcePane, &SourcePane::copyRequested, this,
             [this](const QString& text) { platform_.setClipboardText(FromTypedText(text)); });
+    connect(c.copyButton, &QPushButton::clicked, this, &WrennetDlg::copyFunctionText);
+    connect(c.incButton, &QPushButton::clicked, this, &WrennetDlg::copyLibraryPath);
     connect(c.exitButton, &QPushButton::clicked, this, [this] {
         takeControlValues();
         done(1);
@@ -102,20 +106,14 @@ void WrennetDlg::setUp() {
         }
     }
     showFieldValues();
-    exitHome_ = controls_.exitButton->pos();
-    helpersHome_ = controls_.helpersButton->pos();
+    panel_.measure();
     controls_.unlistButton->setFocus(Qt::OtherFocusReason);
 }
 
 void WrennetDlg::takeControlValues() {
     functionIndex_ = controls_.functionCombo->currentIndex();
     libraryIndex_ = controls_.libraryCombo->currentIndex();
-    for (std::size_t k = 0; k < slots_.size(); ++k) {
-        // Only text the user changed is taken back: the stored bytes are the
-        // core's own and must not come back re-encoded.
-        const QString shown = controls_.valueEdits[k]->text();
-        if (shown != ToShownText(slots_[k].entryText)) slots_[k].entryText = FromTypedText(shown);
-    }
+    panel_.takeEntries();
 }
 
 void WrennetDlg::showFieldValues() {
@@ -128,11 +126,7 @@ void WrennetDlg::showFieldValues() {
         paneText_ = PaneText();
         paneTextWaiting_ = false;
     }
-    for (std::size_t k = 0; k < slots_.size(); ++k) {
-        controls_.valueEdits[k]->setText(ToShownText(slots_[k].entryText));
-        controls_.nameLabels[k]->setText(ToShownText(slots_[k].name));
-        controls_.nameLabels[k]->fitWidthToText();
-    }
+    panel_.showEntries();
     controls_.typeLabel->setText(ToShownText(returnType_));
     controls_.functionLabel->setText(ToShownText(functionName_));
 }
@@ -222,10 +216,9 @@ void WrennetDlg::lookUpSource(const std::string& sourcePath, const std::string& 
 void WrennetDlg::storeDetails(FunctionDetails details) {
     returnType_ = std::move(details.returnType);
     functionName_ = std::move(details.functionName);
-    parameterCount_ = details.count;
     documentationText_ = std::move(details.documentationText);
     helperName_ = std::move(details.helperName);
-    slots_ = std::move(details.slots);
+    panel_.layOut(std::move(details.slots));
 }
 
 void WrennetDlg::placeHelpersButton(const HelperLocation& location) {
@@ -233,8 +226,8 @@ void WrennetDlg::placeHelpersButton(const HelperLocation& location) {
     switch (location.outcome) {
         case HelperLocation::Outcome::Found:
             helperPath_ = location.path;
-            helpers.setGeometry(
-                QRect(helpersHome_, units_.scaledPixels(kHelpersWidth, kHelpersHeight)));
+            helpers.setGeometry(QRect(panel_.geometry().helpersHome,
+                                      units_.scaledPixels(kHelpersWidth, kHelpersHeight)));
             helpers.setText(ToShownText(helperName_));
             helpers.show();
             break;
@@ -278,26 +271,22 @@ void WrennetDlg::afterLibraryChange(const std::string& path) {
     controls_.functionModel->clear();
 }
 
-void WrennetDlg::closeChoiceLists(int keptSlot) {
-    for (int slot = 1; slot <= kMaxSlots; ++slot) {
-        if (slot == keptSlot) continue;
-        QListWidget& list = *controls_.choiceLists[static_cast<std::size_t>(slot - 1)];
-        list.hide();
-        list.setGeometry(1, 1, 1, 1);
-    }
-    controls_.exitButton->setGeometry(
-        QRect(exitHome_, units_.scaledPixels(kExitWidth, kExitHeight)));
-    controls_.exitButton->show();
-    if (helperPath_ != "-") {
-        controls_.helpersButton->setGeometry(
-            QRect(helpersHome_, units_.scaledPixels(kHelpersWidth, kHelpersHeight)));
-        controls_.helpersButton->show();
-    }
+void WrennetDlg::copyFunctionText() {
+    takeControlValues();
+    closeChoiceLists(0);
+    const CallText call = ComposeCallText(functionName_, panel_.valuesForCopy());
+    showMessages(call.messages);
+    platform_.setClipboardText(call.text);
+}
+
+void WrennetDlg::copyLibraryPath() {
+    takeControlValues();
+    platform_.setClipboardText(startUpLibraryPath_.substr(0, kLibraryPathCopied));
 }
 
 void WrennetDlg::goToParameter(int slot) {
     if (slot < 1 || slot > kMaxSlots) return;
-    navigator_.goToParameter(paneText(), slots_[static_cast<std::size_t>(slot - 1)].name);
+    navigator_.goToParameter(paneText(), paramChoices()[static_cast<std::size_t>(slot - 1)].name);
 }
 
 void WrennetDlg::goToDeclaration() {
@@ -309,11 +298,7 @@ void WrennetDlg::showAbout() {
     about.exec();
 }
 
-void WrennetDlg::showMessages(const Messages& messages) {
-    for (const Message& message : messages) {
-        platform_.showMessage(this, message.text, message.icon, MessageButtons::Ok);
-    }
-}
+void WrennetDlg::showMessages(const Messages& messages) { panel_.showMessages(messages); }
 
 void WrennetDlg::setPaneText(PaneText text) {
     paneText_ = std::move(text);

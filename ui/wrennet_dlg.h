@@ -13,6 +13,7 @@
 #include "pane_navigator.h"
 #include "pane_text.h"
 #include "param_choices.h"
+#include "parameter_panel.h"
 
 namespace wrennet {
 
@@ -25,7 +26,7 @@ struct HelperLocation;
 // copies the controls into the fields, showFieldValues() the fields into the
 // controls. Handlers are public so that tests and benchmarks drive them as the
 // user's clicks do.
-class WrennetDlg final : public QDialog {
+class WrennetDlg final : public QDialog, private ParameterPanel::Host {
     Q_OBJECT
   public:
     WrennetDlg(Platform& platform, const FileReader& files, WrennetSettings& settings,
@@ -37,8 +38,8 @@ class WrennetDlg final : public QDialog {
     // must open files from two threads at once.
     void setUp();
 
-    void takeControlValues();
-    void showFieldValues();
+    void takeControlValues() override;
+    void showFieldValues() override;
 
     // The function entries of `path` into the function combo, the last choice
     // selected again; its 1-based position, 0 when there are no functions.
@@ -52,19 +53,26 @@ class WrennetDlg final : public QDialog {
     void goToParameter(int slot);  // 1 to 4
     void goToDeclaration();
     void showAbout();
+    // &Copy: the call of the chosen function with the panel's values, to the clipboard.
+    void copyFunctionText();
+    // The hidden "#&Inc": the start of the start-up library path, to the clipboard.
+    void copyLibraryPath();
+    // The list-closing step, for the handlers outside the panel.
+    void closeChoiceLists(int keptSlot) { panel_.closeChoiceLists(keptSlot); }
 
     const MainWindowControls& controls() const { return controls_; }
     const LibraryList& libraries() const { return libraries_; }
     // The pane's text as the core gave it: the one not yet shown, else the pane's own.
     const std::string& paneText() const;
-    const std::string& helperPath() const { return helperPath_; }
+    const std::string& helperPath() const override { return helperPath_; }
     const std::string& helperName() const { return helperName_; }
     const std::string& returnType() const { return returnType_; }
     const std::string& functionName() const { return functionName_; }
     const std::string& documentationText() const { return documentationText_; }
-    const std::array<ParamChoice, kMaxSlots>& paramChoices() const { return slots_; }
-    int parameterCount() const { return parameterCount_; }
-    const std::string& startUpLibraryPath() const { return startUpLibraryPath_; }
+    const std::array<ParamChoice, kMaxSlots>& paramChoices() const { return panel_.slots(); }
+    int parameterCount() const { return panel_.count(); }
+    const std::string& startUpLibraryPath() const override { return startUpLibraryPath_; }
+    ParameterPanel& panel() { return panel_; }
     int firstVisiblePaneLine() const { return navigator_.firstVisibleLine(); }
 
   protected:
@@ -81,9 +89,6 @@ class WrennetDlg final : public QDialog {
     void showPaneLibrary(PaneLibrary library);
     void connectHandlers();
     void afterLibraryChange(const std::string& path);
-    // Hides the parameter panel's choice lists but the one of `keptSlot` (0:
-    // all) and puts E&xit and &Helpers back in place.
-    void closeChoiceLists(int keptSlot);
     void showMessages(const Messages& messages);
     void setPaneText(PaneText text);
     void lookUpSource(const std::string& sourcePath, const std::string& prototype,
@@ -98,6 +103,7 @@ class WrennetDlg final : public QDialog {
     MainWindowControls controls_;
     LibraryList libraries_;
     PaneNavigator navigator_;
+    ParameterPanel panel_;
 
     int functionIndex_ = -1;
     int libraryIndex_ = -1;
@@ -106,16 +112,12 @@ class WrennetDlg final : public QDialog {
     // neither copied nor shown twice.
     PaneText paneText_;
     bool paneTextWaiting_ = false;
-    std::array<ParamChoice, kMaxSlots> slots_;
-    int parameterCount_ = 0;
     std::string returnType_;
     std::string functionName_;
     std::string documentationText_;
     std::string helperName_;
     std::string helperPath_ = "-";
     std::string startUpLibraryPath_;
-    QPoint exitHome_;
-    QPoint helpersHome_;
 };
 
 }  // namespace wrennet

@@ -49,9 +49,9 @@ class FakePlatform final : public Platform {
         started.push_back({program, arguments});
     }
     void openDocument(const std::string& path) override { openedDocuments.push_back(path); }
-    int runHelperCommand(const std::string& command) override {
+    int runHelperCommand(QWidget*, const std::string& command) override {
         commands.push_back(command);
-        return 0;
+        return Next(helperResults, 0);
     }
     bool fileExists(const std::string& path) const override { return IsReadableRegularFile(path); }
     std::string executablePath() const override { return executablePath_; }
@@ -67,6 +67,7 @@ class FakePlatform final : public Platform {
     std::vector<RecordedMessage> messages;
     std::deque<MessageAnswer> answers;
     std::deque<std::optional<std::string>> chosenFiles;
+    std::deque<int> helperResults;  // what running each helper returns; 0 when unscripted
     std::vector<FileDialogRequest> fileRequests;
     std::string clipboard;
     std::vector<StartedProgram> started;

@@ -52,7 +52,6 @@ class FunctionListTest : public QObject {
     void lookupFailures();
     void showWholeLibrary();
     void labelClickScrollsPane();
-    void parameterNamesFit();
 };
 
 void FunctionListTest::openAndClose_data() {
@@ -200,34 +199,6 @@ void FunctionListTest::labelClickScrollsPane() {
         const int top = window.firstVisiblePaneLine();
         QVERIFY2(lineStart.isEmpty() ? top == 0 : pane.lineText(top).startsWith(lineStart),
                  qPrintable(label->objectName()));
-    }
-}
-
-void FunctionListTest::parameterNamesFit() {
-    Session session;
-    std::string library;
-    for (const char* prototype : {"int Long(int mode, int buffer_length, int direction, int count)",
-                                  "int Short(int a, int b, int c, int d)"}) {
-        library += std::string("/**\n") + prototype + "\n * @brief " + prototype +
-                   " works.\n */\n; C Function prototype: " + prototype + "\n";
-    }
-    session.write("lib/Fit.s79", library);
-    wrennet::WrennetDlg& window = Shown(StartOn(session, "lib/Fit.s79"));
-    const auto& labels = window.controls().nameLabels;
-    std::array<QRect, 4> laidOut;
-    for (std::size_t k = 0; k < labels.size(); ++k) laidOut[k] = labels[k]->geometry();
-
-    // Names wider than their place, then short ones: a label that only ever grows shows up.
-    const std::pair<int, QStringList> picks[] = {
-        {0, {"mode", "buffer_length", "direction", "count"}}, {1, {"a", "b", "c", "d"}}};
-    for (const auto& [function, names] : picks) {
-        Pick(*window.controls().functionCombo, function);
-        for (std::size_t k = 0; k < labels.size(); ++k) {
-            const wrennet::ClickLabel& label = *labels[k];
-            QCOMPARE(label.text(), names[static_cast<qsizetype>(k)]);
-            QCOMPARE(label.pos(), laidOut[k].topLeft());
-            QCOMPARE(label.width(), std::max(laidOut[k].width(), label.sizeHint().width()));
-        }
     }
 }
 
