@@ -8,9 +8,6 @@ namespace wrennet {
 // parameter reader find block openers the same way, so they agree on which block
 // belongs to a function.
 
-// True when the line holds "/**" or "/*!" anywhere.
-bool HoldsBlockOpener(std::string_view line);
-
 // The line as the block readers see it: without its leading blanks and tabs
 // when it holds an opener anywhere, unchanged otherwise.
 std::string_view DocumentationLine(std::string_view line);

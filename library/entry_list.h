@@ -96,7 +96,7 @@ class EntryList {
         commit(text.size());
     }
 
-    // Lists the entries in the order given: entry i becomes entry order[i].
+    // Lists the entries in the order given: the new entry i is the old entry order[i].
     void reorder(const std::vector<std::uint32_t>& order) {
         std::vector<Place> reordered;
         reordered.reserve(order.size());

@@ -2,13 +2,11 @@
 
 #include <algorithm>
 #include <array>
-#include <bit>
-#include <cstdint>
-#include <cstring>
 
 #include "common/no_position.h"
 #include "common/replace_all.h"
 #include "documentation_block.h"
+#include "line_marks.h"
 #include "line_reader.h"
 #include "pending_lines.h"
 #include "prototype.h"
@@ -47,73 +45,6 @@ std::string_view HelperNameInNote(std::string_view line) {
     return line.substr(start, end - start);
 }
 
-// Where the bytes that matter to the parameter reader first stand in a line,
-// found in one pass since nearly every line of a source file has none of them.
-struct LineMarks {
-    std::size_t at = kNoPosition;         // first "@"
-    std::size_t semicolon = kNoPosition;  // first ";"
-    std::size_t slashes = kNoPosition;    // first "//"
-    std::size_t close = kNoPosition;      // first ")"
-    bool opener = false;                  // holds "/**" or "/*!"
-};
-
-// One bit (the top one) in each byte of `word` that equals `wanted`, exactly:
-// no carry crosses from one byte into the next.
-std::uint64_t BytesEqual(std::uint64_t word, unsigned char wanted) {
-    constexpr std::uint64_t kOnes = 0x0101010101010101ull;
-    constexpr std::uint64_t kLow7 = 0x7F * kOnes;
-    const std::uint64_t diff = word ^ (wanted * kOnes);
-    return ~(((diff & kLow7) + kLow7) | diff) & ~kLow7;
-}
-
-// Lines are looked at eight bytes at a time, and only the bytes that matter
-// ("@", ";", ")", "/") one by one: most lines hold one or two of them.
-LineMarks MarkLine(std::string_view line) {
-    static_assert(std::endian::native == std::endian::little,
-                  "the lowest set bit must be the first byte");
-    LineMarks marks;
-    const std::size_t size = line.size();
-    const char* const data = line.data();
-    for (std::size_t base = 0; base < size; base += 8) {
-        std::uint64_t word = 0;
-        if (size - base >= 8) {
-            std::memcpy(&word, data + base, 8);
-        } else {
-            // The last few bytes, put together one by one (a short copy into the
-            // word would stall the load that follows it); zero bytes past the
-            // end are none of the marks.
-            for (std::size_t k = 0; k < size - base; ++k) {
-                word |= std::uint64_t{static_cast<unsigned char>(data[base + k])} << (8 * k);
-            }
-        }
-        std::uint64_t hits = BytesEqual(word, '@') | BytesEqual(word, ';') | BytesEqual(word, ')') |
-                             BytesEqual(word, '/');
-        for (; hits != 0; hits &= hits - 1) {
-            const std::size_t i = base + static_cast<std::size_t>(std::countr_zero(hits)) / 8;
-            switch (data[i]) {
-                case '@':
-                    if (marks.at == kNoPosition) marks.at = i;
-                    break;
-                case ';':
-                    if (marks.semicolon == kNoPosition) marks.semicolon = i;
-                    break;
-                case ')':
-                    if (marks.close == kNoPosition) marks.close = i;
-                    break;
-                default:  // '/'
-                    if (i + 1 < size && data[i + 1] == '/' && marks.slashes == kNoPosition) {
-                        marks.slashes = i;
-                    } else if (i + 2 < size && data[i + 1] == '*' &&
-                               (data[i + 2] == '*' || data[i + 2] == '!')) {
-                        marks.opener = true;
-                    }
-                    break;
-            }
-        }
-    }
-    return marks;
-}
-
 // What remains of a collected line before it is normalised: nothing from the
 // first ";" or "//" on, and nothing after a ")" that stands at index 5 or later.
 std::string_view CutCollectedLine(std::string_view line, const LineMarks& marks) {
@@ -134,7 +65,6 @@ void CollectDocumentation(ByteSource& source, std::string_view prototype,
     bool inParamList = false;
     std::string tidied;
     std::string joined;
-    std::string scratch;
     for (std::string_view piece = reader.next(); !piece.empty(); piece = reader.next()) {
         std::string_view line = piece;
         LineMarks marks = MarkLine(line);
@@ -173,14 +103,20 @@ void CollectDocumentation(ByteSource& source, std::string_view prototype,
         }
         const std::string_view kept = CutCollectedLine(line, marks);
         block.add(kept);
-        if (!found) found = NormalisedBeginsWith(kept, prototype, scratch);
+        if (!found) found = NormalisedBeginsWith(kept, prototype);
     }
     details.documentationText.clear();
     block.forEach(
         [&](std::string_view kept) { AppendNormalisedPrototype(kept, details.documentationText); });
 }
 
-}  // namespace
+// The prototype split into its parts: return type, name, up to four parameter
+// names (the rest of the slots empty).
+struct SplitPrototypeResult {
+    std::string returnType;
+    std::string functionName;
+    std::array<std::string, kMaxSlots> names;
+};
 
 SplitPrototypeResult SplitPrototype(std::string_view prototype) {
     SplitPrototypeResult split;
@@ -229,6 +165,8 @@ SplitPrototypeResult SplitPrototype(std::string_view prototype) {
     return split;
 }
 
+// The value text of parameter `name` in `documentationText` (what "@param name :{...}"
+// holds between its braces, blanks and tabs removed); empty when not described.
 std::string DescribeParameter(std::string_view documentationText, std::string_view name) {
     std::string key = "@param ";
     key.append(name);
@@ -247,6 +185,8 @@ std::string DescribeParameter(std::string_view documentationText, std::string_vi
     if (open == kNoPosition || close <= open) return {};
     return description.substr(open + 1, close - open - 1);
 }
+
+}  // namespace
 
 FunctionDetails ReadParamChoices(const FileReader& files, const std::string& sourcePath,
                                  const std::string& prototype, std::size_t paneTextLength) {

@@ -102,18 +102,7 @@ void AppendNormalisedPrototype(std::string_view text, std::string& out) {
     out.resize(base + NormalisePrototypeTo(text, out.data() + base));
 }
 
-void NormalisePrototypeInto(std::string_view text, std::string& out) {
-    out.clear();
-    AppendNormalisedPrototype(text, out);
-}
-
-std::string NormalisePrototype(std::string_view text) {
-    std::string out;
-    AppendNormalisedPrototype(text, out);
-    return out;
-}
-
-bool NormalisedBeginsWith(std::string_view text, std::string_view prefix, std::string& scratch) {
+bool NormalisedBeginsWith(std::string_view text, std::string_view prefix) {
     if (prefix.empty()) return true;
     if (text.empty()) return false;
     const char first = text[0];
@@ -136,7 +125,6 @@ bool NormalisedBeginsWith(std::string_view text, std::string_view prefix, std::s
         }
         return ++matched < prefix.size();
     });
-    scratch.clear();
     return !differs && matched == prefix.size();
 }
 

@@ -1,6 +1,7 @@
 #include "range_check.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <limits>
 
 #include "common/byte_class.h"
@@ -15,8 +16,6 @@ int DigitValue(char c) {
     if (c >= 'A' && c <= 'Z') return c - 'A' + 10;
     return 99;
 }
-
-}  // namespace
 
 std::int32_t ParseLong32(std::string_view text) {
     constexpr std::int64_t kMax = std::numeric_limits<std::int32_t>::max();
@@ -51,12 +50,12 @@ std::int32_t ParseLong32(std::string_view text) {
     return static_cast<std::int32_t>(std::clamp(value, kMin, kMax));
 }
 
-int RangeCompare(std::string_view minText, std::string_view maxText, std::string_view valueText) {
+bool InRange(std::string_view minText, std::string_view maxText, std::string_view valueText) {
     const std::int32_t value = ParseLong32(valueText);
-    if (value < ParseLong32(minText)) return -1;
-    if (value > ParseLong32(maxText)) return 1;
-    return 0;
+    return value >= ParseLong32(minText) && value <= ParseLong32(maxText);
 }
+
+}  // namespace
 
 std::optional<Message> CheckRangeOnLeave(std::string_view name, std::string_view valueText,
                                          std::string_view entryText) {
@@ -65,9 +64,8 @@ std::optional<Message> CheckRangeOnLeave(std::string_view name, std::string_view
     if (dash == kNoPosition || dash == 0) return std::nullopt;
     const char first = entryText[0];
     if (!((first >= '0' && first <= '9') || first == '-' || first == '+')) return std::nullopt;
-    if (RangeCompare(valueText.substr(0, dash), valueText.substr(dash + 1), entryText) == 0) {
+    if (InRange(valueText.substr(0, dash), valueText.substr(dash + 1), entryText))
         return std::nullopt;
-    }
     std::string text(name);
     text.append(" Out of range.");
     return Message{std::move(text), MessageIcon::Warning};

@@ -19,15 +19,7 @@ std::string ReplaceIncludeFolder(std::string_view path, std::string_view folder)
     return ReplaceAll(path, "/include/", folder, LetterCase::IgnoringAscii);
 }
 
-}  // namespace
-
-std::string ToSourceName(std::string_view path) {
-    std::string out(path);
-    const std::size_t n = out.size();
-    if (n >= 2 && out[n - 2] == '.' && (out[n - 1] == 'h' || out[n - 1] == 'H')) out[n - 1] = 'c';
-    return out;
-}
-
+// The paths tried, in order, for a source path; none for an empty path.
 std::vector<std::string> SourceCandidates(std::string_view path) {
     if (path.empty()) return {};
     std::string asC(path);
@@ -40,6 +32,7 @@ std::vector<std::string> SourceCandidates(std::string_view path) {
     return tries;
 }
 
+// Tab stops every 4 columns, counted from the start of the piece.
 void AppendExpandingTabs(std::string_view line, std::string& out) {
     const std::size_t lineStart = out.size();
     for (;;) {
@@ -53,9 +46,12 @@ void AppendExpandingTabs(std::string_view line, std::string& out) {
     out.append(line);
 }
 
-std::string ExpandTabs(std::string_view line) {
-    std::string out;
-    AppendExpandingTabs(line, out);
+}  // namespace
+
+std::string ToSourceName(std::string_view path) {
+    std::string out(path);
+    const std::size_t n = out.size();
+    if (n >= 2 && out[n - 2] == '.' && (out[n - 1] == 'h' || out[n - 1] == 'H')) out[n - 1] = 'c';
     return out;
 }
 
@@ -76,14 +72,13 @@ SourceLookup FindFunctionSource(const FileReader& files, const std::string& path
         } else {
             LineReader reader(*source);
             PendingLines block;
-            std::string scratch;
             for (std::string_view piece = reader.next(); !piece.empty(); piece = reader.next()) {
                 const std::string_view line = DocumentationLine(piece);
                 const bool opener = IsBlockOpener(line);
                 if (lookup.found && opener) break;
                 if (opener) block.clear();
                 block.add(line);
-                if (!lookup.found && NormalisedBeginsWith(line, prototype, scratch)) {
+                if (!lookup.found && NormalisedBeginsWith(line, prototype)) {
                     lookup.found = true;
                 }
             }

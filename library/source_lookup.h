@@ -13,15 +13,6 @@ namespace wrennet {
 // characters) is returned unchanged.
 std::string ToSourceName(std::string_view path);
 
-// The paths tried, in order, for a source path: as given; last character
-// replaced by "c"; that with every "/include/" (any letter case) replaced by
-// "/Src/"; the same with "/src/". Empty for an empty path.
-std::vector<std::string> SourceCandidates(std::string_view path);
-
-// Tab stops every 4 columns, counted from the start of the piece.
-std::string ExpandTabs(std::string_view line);
-void AppendExpandingTabs(std::string_view line, std::string& out);
-
 struct SourceLookup {
     // The documentation block and definition; "-" when the prototype was not found.
     std::string paneText;
@@ -33,14 +24,16 @@ struct SourceLookup {
     Messages messages;
 };
 
-// Looks for the function whose entry is `prototype` in the file at `path` (or
-// its variants) and collects from the last "/**" or "/*!" block before it down
+// Looks for the function whose entry is `prototype` in the file at `path`, or
+// failing that at `path` with its last character replaced by "c", then that with
+// every "/include/" (any letter case) replaced by "/Src/", then by "/src/"; and
+// collects from the last "/**" or "/*!" block before it down
 // to the next block opener after it.
 SourceLookup FindFunctionSource(const FileReader& files, const std::string& path,
                                 const std::string& prototype);
 
 struct LibraryText {
-    std::string paneText;  // the whole file, tabs expanded; empty on failure
+    std::string paneText;  // the whole file, tabs expanded to every 4th column; empty on failure
     Messages messages;     // "No library to show." or "Could not find source <path>"
 };
 

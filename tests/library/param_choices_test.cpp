@@ -87,26 +87,44 @@ TEST(ReadParamChoices, NothingReadWhenLookupFailedOrFileMissing) {
     EXPECT_EQ(missing.messages, (Messages{{"Could not find /src/none.c", MessageIcon::Warning}}));
 }
 
-TEST(SplitPrototype, Table) {
-    // prototype, "return type|function name|names joined with ,"
-    const std::pair<const char*, const char*> cases[] = {
-        {"char *get(char *buf,int len)", "char *|get|buf,len"},
-        {"int f(void)", "int|f|"},
-        {"int f(void * p)", "int|f|"},
-        {"int f(T a, int b)", "int|f|"},
-        {"int f(int, int)", "int|f|"},
-        {"int f(int a, int b, int c, int d, int e)", "int|f|a,b,c,d"},
-        {"int f(int a, T b)", "int|f|a"},  // "T b" is too short: the list ends there
-        {"reset()", "|reset|"},
-        {"no parenthesis", "|no parenthesis|"},
+TEST(ReadParamChoices, PrototypeSplitIntoNameAndParameters) {
+    struct Row {
+        std::string_view prototype;
+        std::string_view returnType = "";
+        std::string_view functionName = "";
+        std::vector<std::string> names = {};
     };
-    for (const auto& [prototype, expected] : cases) {
-        const SplitPrototypeResult split = SplitPrototype(prototype);
-        std::string names;
-        for (const std::string& name : split.names) {
-            if (!name.empty()) names += (names.empty() ? "" : ",") + name;
+    const Row rows[] = {
+        {.prototype = "char *get(char *buf, int len)",
+         .returnType = "char *",
+         .functionName = "get",
+         .names = {"buf", "len"}},
+        {.prototype = "int f(void)", .returnType = "int", .functionName = "f"},
+        {.prototype = "int f(void * p)", .returnType = "int", .functionName = "f"},
+        {.prototype = "int f(T a, int b)", .returnType = "int", .functionName = "f"},
+        {.prototype = "int f(int, int)", .returnType = "int", .functionName = "f"},
+        {.prototype = "int f(int a, int b, int c, int d, int e)",
+         .returnType = "int",
+         .functionName = "f",
+         .names = {"a", "b", "c", "d"}},
+        // "T b" is too short: the list ends there.
+        {.prototype = "int f(int a, T b)",
+         .returnType = "int",
+         .functionName = "f",
+         .names = {"a"}},
+        {.prototype = "reset()", .functionName = "reset"},
+        {.prototype = "no parenthesis", .functionName = "no parenthesis"},
+    };
+    for (const Row& row : rows) {
+        const std::string prototype(row.prototype);
+        const FunctionDetails details = Read("/**\n*/\n" + prototype + "\n", prototype);
+        std::vector<std::string> names;
+        for (const ParamChoice& slot : details.slots) {
+            if (!slot.name.empty()) names.push_back(slot.name);
         }
-        EXPECT_EQ(split.returnType + "|" + split.functionName + "|" + names, expected);
+        EXPECT_EQ(std::tuple(details.returnType, details.functionName, names),
+                  std::tuple(row.returnType, row.functionName, row.names))
+            << row.prototype;
     }
 }
 

@@ -13,11 +13,28 @@ TEST(ToSourceName, Table) {
     for (const auto& [path, source] : cases) EXPECT_EQ(ToSourceName(path), source) << path;
 }
 
-TEST(SourceCandidates, FourTriesWithIncludeMatchedWithoutCase) {
-    EXPECT_EQ(SourceCandidates("/o/INCLUDE/a/include/P.h"),
-              (std::vector<std::string>{"/o/INCLUDE/a/include/P.h", "/o/INCLUDE/a/include/P.c",
-                                        "/o/Src/a/Src/P.c", "/o/src/a/src/P.c"}));
-    EXPECT_TRUE(SourceCandidates("").empty());
+// The source is looked for as given, as ".c", then with every "/include/" (any
+// letter case) as "/Src/", then as "/src/": the first that opens is read.
+TEST(FindFunctionSource, TriesTheSourceFolderSpellingsInOrder) {
+    struct Row {
+        std::vector<std::string> present;
+        std::string_view read;
+    };
+    const Row rows[] = {
+        {.present = {"/o/INCLUDE/a/include/P.h", "/o/INCLUDE/a/include/P.c"},
+         .read = "/o/INCLUDE/a/include/P.h"},
+        {.present = {"/o/INCLUDE/a/include/P.c", "/o/Src/a/Src/P.c"},
+         .read = "/o/INCLUDE/a/include/P.c"},
+        {.present = {"/o/Src/a/Src/P.c", "/o/src/a/src/P.c"}, .read = "/o/Src/a/Src/P.c"},
+        {.present = {"/o/src/a/src/P.c"}, .read = "/o/src/a/src/P.c"},
+    };
+    for (const Row& row : rows) {
+        testing::MemoryFiles files;
+        for (const std::string& path : row.present) files.add(path, "int f(int a)\n");
+        const SourceLookup lookup =
+            FindFunctionSource(files, "/o/INCLUDE/a/include/P.h", "int f(int a)");
+        EXPECT_EQ(std::tuple(lookup.found, lookup.path), std::tuple(true, row.read));
+    }
 }
 
 const std::string kSource =
