@@ -90,8 +90,9 @@ class ControlFactory {
         return group;
     }
 
-    PopupComboBox* dropDown(const Control& control) {
-        auto* combo = new PopupComboBox(&window_);
+    PopupComboBox* dropDown(const Control& control, PopupComboBox::ScrollBarSide side =
+                                                        PopupComboBox::ScrollBarSide::Right) {
+        auto* combo = new PopupComboBox(&window_, side);
         combo->setFont(fixedFont_);
         // The layout's height includes the dropped list; the closed combo is
         // as high as its font needs.
@@ -178,7 +179,8 @@ MainWindowControls BuildMainWindowControls(QDialog& window, const DialogUnits& u
                                .text = "&Add",
                                .rect = {425, 15, 30, 15},
                                .tooltip = "Browse to add another library."});
-    c.libraryCombo = make.dropDown({.name = "libraryCombo", .id = 1005, .rect = {7, 31, 458, 139}});
+    c.libraryCombo = make.dropDown({.name = "libraryCombo", .id = 1005, .rect = {7, 31, 458, 139}},
+                                   PopupComboBox::ScrollBarSide::Left);
     c.libraryCombo->setEditable(true);
     c.libraryCombo->setInsertPolicy(QComboBox::NoInsert);
     c.libraryCombo->lineEdit()->setAlignment(Qt::AlignRight | Qt::AlignVCenter);

@@ -4,6 +4,7 @@
 #include <QListView>
 #include <QMetaObject>
 #include <QProxyStyle>
+#include <QStyledItemDelegate>
 
 namespace wrennet {
 namespace {
@@ -20,17 +21,37 @@ class DropDownListStyle final : public QProxyStyle {
     }
 };
 
+class LeftToRightItemDelegate final : public QStyledItemDelegate {
+  public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+  protected:
+    void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override {
+        QStyledItemDelegate::initStyleOption(option, index);
+        option->direction = Qt::LeftToRight;
+    }
+};
+
 }  // namespace
 
-PopupComboBox::PopupComboBox(QWidget* parent) : QComboBox(parent) {
+PopupComboBox::PopupComboBox(QWidget* parent, ScrollBarSide side) : QComboBox(parent) {
+    // The style comes first: the list is created by the first call that needs
+    // it (the size settings below among them), and a list created while the
+    // combo still lays its list over itself loses its scroll bar for good.
+    auto* style = new DropDownListStyle;
+    style->setParent(this);
+    setStyle(style);
     // Long lists must not be measured item by item: the combo's size comes from
     // its place in the window, and every item is one line of the same height.
     setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     setMinimumContentsLength(1);
-    auto* style = new DropDownListStyle;
-    style->setParent(this);
-    setStyle(style);
     if (auto* list = qobject_cast<QListView*>(view())) list->setUniformItemSizes(true);
+    if (side == ScrollBarSide::Left) {
+        // A scroll area puts its bar on the left when laid out right to left;
+        // the items themselves keep reading left to right.
+        view()->setLayoutDirection(Qt::RightToLeft);
+        setItemDelegate(new LeftToRightItemDelegate(this));
+    }
 }
 
 void PopupComboBox::showPopup() {

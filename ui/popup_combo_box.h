@@ -11,7 +11,11 @@ namespace wrennet {
 class PopupComboBox final : public QComboBox {
     Q_OBJECT
   public:
-    explicit PopupComboBox(QWidget* parent);
+    // The side of the list's vertical scroll bar; the items read left to right
+    // either way.
+    enum class ScrollBarSide { Right, Left };
+
+    explicit PopupComboBox(QWidget* parent, ScrollBarSide side = ScrollBarSide::Right);
 
     void showPopup() override;
     void hidePopup() override;
