@@ -22,10 +22,10 @@ struct FileFilter {
 // Everything the program's file-open dialog needs to know for one use. Paths
 // are the bytes the core works with; the platform decodes them for display.
 struct FileDialogRequest {
-    std::string title;
-    std::vector<FileFilter> filters;  // the first one is active when the dialog opens
-    std::string startFolder;
-    std::string startFileName;
+    std::string title = {};
+    std::vector<FileFilter> filters = {};  // the first one is active when the dialog opens
+    std::string startFolder = {};
+    std::string startFileName = {};
     std::string fileNameLabel = "&Library";
     std::string acceptLabel = "&Select";
 };

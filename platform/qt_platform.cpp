@@ -22,16 +22,12 @@
 #include "clib_browse.h"
 #include "display_text.h"
 #include "file_status.h"
+#include "path_text.h"
 
 namespace wrennet {
 namespace {
 
 QString Shown(const std::string& bytes) { return QString::fromStdString(DecodeForDisplay(bytes)); }
-
-// Paths go to the file system as their own bytes, not as re-encoded display text.
-QString PathForQt(const std::string& bytes) {
-    return QFile::decodeName(QByteArray::fromStdString(bytes));
-}
 
 QMessageBox::Icon QtIcon(MessageIcon icon) {
     switch (icon) {
@@ -86,12 +82,12 @@ void QtPlatform::setClipboardText(const std::string& text) {
 void QtPlatform::startDetached(const std::string& program,
                                const std::vector<std::string>& arguments) {
     QStringList qtArguments;
-    for (const std::string& argument : arguments) qtArguments << PathForQt(argument);
-    QProcess::startDetached(PathForQt(program), qtArguments);
+    for (const std::string& argument : arguments) qtArguments << PathText(argument);
+    QProcess::startDetached(PathText(program), qtArguments);
 }
 
 void QtPlatform::openDocument(const std::string& path) {
-    QDesktopServices::openUrl(QUrl::fromLocalFile(PathForQt(path)));
+    QDesktopServices::openUrl(QUrl::fromLocalFile(PathText(path)));
 }
 
 int QtPlatform::runHelperCommand(QWidget* window, const std::string& command) {

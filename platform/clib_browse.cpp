@@ -1,7 +1,9 @@
 #include "clib_browse.h"
 
-#include <QFile>
+#include <QComboBox>
 #include <QStringList>
+
+#include "path_text.h"
 
 namespace wrennet {
 
@@ -22,21 +24,29 @@ void CLibBrowse::prepare(const FileDialogRequest& request) {
         filters << QString::fromStdString(filter.description + " (" + filter.pattern + ")");
     }
     setNameFilters(filters);
-    if (!filters.isEmpty()) selectNameFilter(filters.front());
-    if (!request.startFolder.empty()) {
-        setDirectory(QFile::decodeName(QByteArray::fromStdString(request.startFolder)));
+    if (!filters.isEmpty()) selectNameFilter(nameFilters().front());
+    // The dialog trims the blank that leads each description; its list shows
+    // them whole. The filters themselves are chosen by their place in the list.
+    if (auto* types = findChild<QComboBox*>(QStringLiteral("fileTypeCombo"))) {
+        for (int i = 0; i < types->count() && i < static_cast<int>(request.filters.size()); ++i) {
+            types->setItemText(i, QString::fromStdString(
+                                      request.filters[static_cast<std::size_t>(i)].description));
+        }
     }
-    if (!request.startFileName.empty()) {
-        selectFile(QFile::decodeName(QByteArray::fromStdString(request.startFileName)));
+    if (!request.startFolder.empty() && PathSurvivesText(request.startFolder)) {
+        setDirectory(PathText(request.startFolder));
+    }
+    if (!request.startFileName.empty() && PathSurvivesText(request.startFileName)) {
+        selectFile(PathText(request.startFileName));
     }
     setLabelText(QFileDialog::FileName, QString::fromStdString(request.fileNameLabel));
     setLabelText(QFileDialog::Accept, QString::fromStdString(request.acceptLabel));
 }
 
-std::string CLibBrowse::chosenPath() const {
+std::optional<std::string> CLibBrowse::chosenPath() const {
     const QStringList files = selectedFiles();
-    if (files.isEmpty()) return {};
-    return QFile::encodeName(files.front()).toStdString();
+    if (files.isEmpty()) return std::nullopt;
+    return PathFromText(files.front());
 }
 
 }  // namespace wrennet

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QFileDialog>
+#include <optional>
 #include <string>
 
 #include "platform.h"
@@ -15,9 +16,12 @@ class CLibBrowse final : public QFileDialog {
   public:
     explicit CLibBrowse(QWidget* parent);
 
+    // A start folder or file name the dialog cannot hold as text is left out:
+    // the dialog never starts on a path that does not exist.
     void prepare(const FileDialogRequest& request);
-    // The chosen full path as file-system bytes; empty when none.
-    std::string chosenPath() const;
+    // The chosen full path as file-system bytes; nothing when none was chosen
+    // or its bytes cannot be told from its text.
+    std::optional<std::string> chosenPath() const;
 };
 
 }  // namespace wrennet
