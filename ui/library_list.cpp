@@ -4,6 +4,8 @@
 #include <QComboBox>
 #include <QVariant>
 
+#include "ini_text.h"
+#include "path_text.h"
 #include "platform.h"
 #include "shown_text.h"
 #include "wrennet_settings.h"
@@ -80,7 +82,12 @@ std::string LibraryList::entry(int index) const {
 std::optional<std::string> LibraryList::browse() {
     std::string startPath = selected().value_or(std::string());
     if (startPath.empty()) startPath = settings_.library();
-    if (startPath.empty()) startPath = settings_.programFolder() + kDefaultLibraryName;
+    // The dialog holds its start path as text; bytes that are no text would
+    // come back as a path that does not exist, so it starts where it does when
+    // nothing is remembered.
+    if (startPath.empty() || !PathSurvivesText(startPath)) {
+        startPath = settings_.programFolder() + kDefaultLibraryName;
+    }
 
     FileDialogRequest request;
     request.title = "Select Library Source";
@@ -99,6 +106,16 @@ void LibraryList::addAndSelect(const std::string& path) {
     combo_.setCurrentIndex(insertSorted(path));
     settings_.addLibrary(path);
     settings_.writeLibrary(path);
+    // The settings file names each library by a key, and a key cannot hold
+    // some paths (an "=" among them); such a library would be gone at the
+    // next start without a word.
+    if (!ini::WriteValue("", "Libraries", path, "Yes")) {
+        platform_.showMessage(&messageParent_,
+                              "Library " + path +
+                                  " cannot be remembered: the settings file cannot hold its "
+                                  "path.\nIt stays listed until Wrennet ends.",
+                              MessageIcon::Warning, MessageButtons::Ok);
+    }
 }
 
 std::optional<std::string> LibraryList::unlistSelected() {

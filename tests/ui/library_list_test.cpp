@@ -15,20 +15,27 @@ std::string Library(const std::string& function) {
 const std::string kTwoLibraries =
     "[Last]\nIntro=No\nLibrary=%Fb.s79\n[Libraries]\n%Fa.s79=Yes\n%Fb.s79=Yes\n";
 
-// A session with the libraries a.s79 (Alpha), b.s79 (Beta) and new.s79 (Fresh).
+// A folder name in Latin-1: its bytes are no UTF-8 text.
+const std::string kLatin1Folder = "caf\xe9";
+
+// A session with the libraries a.s79 (Alpha), b.s79 (Beta), new.s79 and
+// odd=name.s79 (Fresh), and café/x.s79 in a folder named in Latin-1.
 wrennet::WrennetDlg& StartWithLibraries(Session& session, const std::string& ini) {
     session.write("a.s79", Library("Alpha"));
     session.write("b.s79", Library("Beta"));
     session.write("new.s79", Library("Fresh"));
+    session.write("odd=name.s79", Library("Fresh"));
+    session.write(kLatin1Folder + "/x.s79", Library("Latin"));
     return session.start(ini);
 }
 
 struct AddRow {
     std::string ini;
-    std::string chosen;  // "": the user cancels
+    std::string chosen = {};  // "": the user cancels
     std::string startFileName, startFolder;
-    QStringList messages;  // all with the warning icon
-    std::string selectedAfter;
+    QStringList messages = {};  // all with the warning icon
+    std::string selectedAfter = {};
+    bool remembered = true;
 };
 
 struct UnlistRow {
@@ -60,19 +67,45 @@ class LibraryListTest : public QObject {
 
 void LibraryListTest::addLibrary_data() {
     QTest::addColumn<AddRow>("row");
-    // clang-format off
-    QTest::newRow("nothing selected, nothing remembered") << AddRow{
-        "[Last]\nIntro=No\n", "%Fnew.s79", "%FLibZet4410.s79", "%F", {}, "%Fnew.s79"};
-    QTest::newRow("from the current library") << AddRow{
-        kTwoLibraries, "%Fnew.s79", "%Fb.s79", "%F", {}, "%Fnew.s79"};
-    QTest::newRow("remembered bare name") << AddRow{
-        "[Last]\nIntro=No\nLibrary=lib.s79\n", "", "lib.s79", "lib.s79", {}, ""};
-    QTest::newRow("start path too long") << AddRow{
-        "[Last]\nIntro=No\nLibrary=/" + std::string(300, 'x') + ".s79\n", "", "", "/",
-        {"Drive:\\Path\\File too long!"}, ""};
-    QTest::newRow("cancel leaves everything") << AddRow{
-        kTwoLibraries, "", "%Fb.s79", "%F", {}, "%Fb.s79"};
-    // clang-format on
+    const std::string latin1Library = "[Last]\nIntro=No\nLibrary=%F" + kLatin1Folder +
+                                      "/x.s79\n[Libraries]\n%F" + kLatin1Folder + "/x.s79=Yes\n";
+    QTest::newRow("nothing selected, nothing remembered")
+        << AddRow{.ini = "[Last]\nIntro=No\n",
+                  .chosen = "%Fnew.s79",
+                  .startFileName = "%FLibZet4410.s79",
+                  .startFolder = "%F",
+                  .selectedAfter = "%Fnew.s79"};
+    QTest::newRow("from the current library") << AddRow{.ini = kTwoLibraries,
+                                                        .chosen = "%Fnew.s79",
+                                                        .startFileName = "%Fb.s79",
+                                                        .startFolder = "%F",
+                                                        .selectedAfter = "%Fnew.s79"};
+    QTest::newRow("remembered bare name") << AddRow{.ini = "[Last]\nIntro=No\nLibrary=lib.s79\n",
+                                                    .startFileName = "lib.s79",
+                                                    .startFolder = "lib.s79"};
+    QTest::newRow("start path too long")
+        << AddRow{.ini = "[Last]\nIntro=No\nLibrary=/" + std::string(300, 'x') + ".s79\n",
+                  .startFileName = "",
+                  .startFolder = "/",
+                  .messages = {"Drive:\\Path\\File too long!"}};
+    QTest::newRow("cancel leaves everything") << AddRow{.ini = kTwoLibraries,
+                                                        .startFileName = "%Fb.s79",
+                                                        .startFolder = "%F",
+                                                        .selectedAfter = "%Fb.s79"};
+    QTest::newRow("current library in a folder whose name is no text: the default start")
+        << AddRow{.ini = latin1Library,
+                  .startFileName = "%FLibZet4410.s79",
+                  .startFolder = "%F",
+                  .selectedAfter = "%F" + kLatin1Folder + "/x.s79"};
+    QTest::newRow("a path holding \"=\" is listed, and the user told once it is not kept")
+        << AddRow{.ini = "[Last]\nIntro=No\n",
+                  .chosen = "%Fodd=name.s79",
+                  .startFileName = "%FLibZet4410.s79",
+                  .startFolder = "%F",
+                  .messages = {"Library %Fodd=name.s79 cannot be remembered: the settings file "
+                               "cannot hold its path.\nIt stays listed until Wrennet ends."},
+                  .selectedAfter = "%Fodd=name.s79",
+                  .remembered = false};
 }
 
 void LibraryListTest::addLibrary() {
@@ -94,7 +127,7 @@ void LibraryListTest::addLibrary() {
     QCOMPARE(request.acceptLabel, "&Select");
     QCOMPARE(request.startFileName, session.inFolder(row.startFileName));
     QCOMPARE(request.startFolder, session.inFolder(row.startFolder));
-    QCOMPARE(session.platform.messageTexts(), row.messages);
+    QCOMPARE(session.platform.messageTexts(), session.inFolder(row.messages));
     for (const auto& message : session.platform.messages) {
         QCOMPARE(message.icon, MessageIcon::Warning);
     }
@@ -104,10 +137,13 @@ void LibraryListTest::addLibrary() {
     } else {
         const std::string chosen = session.inFolder(row.chosen);
         QCOMPARE(session.settings().library(), chosen);
-        QCOMPARE(session.libraries().count(QString::fromStdString(chosen)), 1);
+        QCOMPARE(session.libraries().count(QString::fromStdString(chosen)), row.remembered ? 1 : 0);
         QVERIFY(Holds(window.paneText(), "Fresh library"));
         QCOMPARE(window.controls().functionCombo->count(), 0);
     }
+    // Choosing the library again from the list tells nothing new.
+    Pick(*window.controls().libraryCombo, -1);
+    QCOMPARE(session.platform.messageTexts(), session.inFolder(row.messages));
 }
 
 void LibraryListTest::unlistLibrary_data() {
