@@ -57,6 +57,8 @@ class Platform {
     // A regular file that can be opened for reading; a folder or a FIFO is not.
     virtual bool fileExists(const std::string& path) const = 0;
     virtual std::string executablePath() const = 0;
+    // The value of an environment variable; empty when it is not set.
+    virtual std::string environmentVariable(const std::string& name) const = 0;
     virtual std::chrono::system_clock::time_point currentTime() const = 0;
 };
 

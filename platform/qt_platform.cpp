@@ -147,6 +147,11 @@ std::string QtPlatform::executablePath() const {
     return QFile::encodeName(QCoreApplication::applicationFilePath()).toStdString();
 }
 
+std::string QtPlatform::environmentVariable(const std::string& name) const {
+    const char* value = std::getenv(name.c_str());
+    return value != nullptr ? std::string(value) : std::string();
+}
+
 std::chrono::system_clock::time_point QtPlatform::currentTime() const {
     return std::chrono::system_clock::now();
 }

@@ -19,6 +19,7 @@ class QtPlatform final : public Platform {
                                           const FileDialogRequest& request) override;
     bool fileExists(const std::string& path) const override;
     std::string executablePath() const override;
+    std::string environmentVariable(const std::string& name) const override;
     std::chrono::system_clock::time_point currentTime() const override;
 };
 

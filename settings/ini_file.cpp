@@ -28,15 +28,18 @@ std::vector<std::string> IniFile::readKeyNames(std::string_view section,
 }
 
 bool IniFile::update(const Change& change) {
+    failedOnDisk_ = true;
     const FileLock lock(lockPath(), FileLock::Mode::Exclusive);
     if (!lock.held()) return false;
     RemoveLeftoverTemporaries(path_);
     const WholeFile current = ReadWholeFile(path_);
     if (current.state == WholeFile::State::Unreadable) return false;
+    failedOnDisk_ = false;
     const std::optional<std::string> next = change(current.bytes);
     if (!next) return false;
     if (*next == current.bytes) return true;
-    return ReplaceWholeFile(path_, *next, current.mode);
+    failedOnDisk_ = !ReplaceWholeFile(path_, *next, current.mode);
+    return !failedOnDisk_;
 }
 
 bool IniFile::writeValue(std::string_view section, std::string_view key, std::string_view value) {

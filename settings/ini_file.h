@@ -36,11 +36,17 @@ class IniFile {
     using Change = std::function<std::optional<std::string>(std::string_view)>;
     bool update(const Change& change);
 
+    // Whether the last write or delete failed at the disk (no lock, an
+    // unreadable file, a folder or disk that takes nothing) rather than
+    // because its key or value could not be stored.
+    bool lastUpdateFailedOnDisk() const { return failedOnDisk_; }
+
   private:
     std::string currentContent() const;
     std::string lockPath() const { return path_ + ".lock"; }
 
     std::string path_;
+    bool failedOnDisk_ = false;
 };
 
 }  // namespace wrennet

@@ -22,10 +22,26 @@ bool MeansYes(std::string_view value) { return ini::NamesEqual(value, "yes"); }
 
 }  // namespace
 
-WrennetSettings::WrennetSettings(std::string programFolder)
-    : programFolder_(std::move(programFolder)), file_(programFolder_ + kFileName) {}
+WrennetSettings::WrennetSettings(std::string programFolder, const std::string& settingsFolder,
+                                 UnsavedReport unsaved)
+    : programFolder_(std::move(programFolder)),
+      file_(settingsFolder + kFileName),
+      unsaved_(std::move(unsaved)) {}
 
-bool WrennetSettings::writeAppPath() { return file_.writeValue(kLast, "AppPath", programFolder_); }
+WrennetSettings::WrennetSettings(std::string programFolder)
+    : WrennetSettings(programFolder, programFolder) {}
+
+bool WrennetSettings::noted(bool written) {
+    if (!written && file_.lastUpdateFailedOnDisk() && !unsavedReported_) {
+        unsavedReported_ = true;
+        if (unsaved_) unsaved_(file_.path());
+    }
+    return written;
+}
+
+bool WrennetSettings::writeAppPath() {
+    return noted(file_.writeValue(kLast, "AppPath", programFolder_));
+}
 
 // Start-up and help treat a missing Intro as yes; the Setup dialog presets no.
 bool WrennetSettings::introAtStart() const {
@@ -41,21 +57,23 @@ bool WrennetSettings::introForSetup() const {
 }
 
 bool WrennetSettings::writeIntro(bool intro) {
-    return file_.writeValue(kLast, "Intro", intro ? "Yes" : "No");
+    return noted(file_.writeValue(kLast, "Intro", intro ? "Yes" : "No"));
 }
 
 std::string WrennetSettings::url() const {
     return file_.readValue(kLast, "Url", programFolder_, kPathCapacity);
 }
 
-bool WrennetSettings::writeUrl(std::string_view url) { return file_.writeValue(kLast, "Url", url); }
+bool WrennetSettings::writeUrl(std::string_view url) {
+    return noted(file_.writeValue(kLast, "Url", url));
+}
 
 std::string WrennetSettings::browser() const {
     return file_.readValue(kLast, "Browser", "xdg-open", kPathCapacity);
 }
 
 bool WrennetSettings::writeBrowser(std::string_view browser) {
-    return file_.writeValue(kLast, "Browser", browser);
+    return noted(file_.writeValue(kLast, "Browser", browser));
 }
 
 std::string WrennetSettings::library() const {
@@ -63,7 +81,7 @@ std::string WrennetSettings::library() const {
 }
 
 bool WrennetSettings::writeLibrary(std::string_view path) {
-    return file_.writeValue(kLast, "Library", path);
+    return noted(file_.writeValue(kLast, "Library", path));
 }
 
 std::string WrennetSettings::choice() const {
@@ -71,7 +89,7 @@ std::string WrennetSettings::choice() const {
 }
 
 bool WrennetSettings::writeChoice(std::string_view prototype) {
-    return file_.writeValue(kLast, "Choice", prototype);
+    return noted(file_.writeValue(kLast, "Choice", prototype));
 }
 
 std::vector<std::string> WrennetSettings::libraries() const {
@@ -79,11 +97,11 @@ std::vector<std::string> WrennetSettings::libraries() const {
 }
 
 bool WrennetSettings::addLibrary(std::string_view path) {
-    return file_.writeValue(kLibraries, path, "Yes");
+    return noted(file_.writeValue(kLibraries, path, "Yes"));
 }
 
 bool WrennetSettings::removeLibrary(std::string_view path) {
-    return file_.deleteKey(kLibraries, path);
+    return noted(file_.deleteKey(kLibraries, path));
 }
 
 // One lock for the whole rewrite, so that another running copy never sees
@@ -102,7 +120,7 @@ bool WrennetSettings::rewriteLibraries(const std::vector<std::string>& paths) {
         }
         return std::optional<std::string>(std::move(next));
     });
-    return written && allStored;
+    return noted(written) && allStored;
 }
 
 }  // namespace wrennet

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -14,7 +15,15 @@ class WrennetSettings {
   public:
     static constexpr const char* kFileName = "Wrennet.ini";
 
-    // programFolder ends with "/"; the file is programFolder + "Wrennet.ini".
+    // Told once, at the first write that does not reach the disk, with the
+    // settings file's path: the user learns once that changes are not kept.
+    using UnsavedReport = std::function<void(const std::string& settingsPath)>;
+
+    // Both folders end with "/"; the file is settingsFolder + "Wrennet.ini".
+    // The program folder is where the help is, whatever holds the settings.
+    WrennetSettings(std::string programFolder, const std::string& settingsFolder,
+                    UnsavedReport unsaved = {});
+    // The settings beside the program.
     explicit WrennetSettings(std::string programFolder);
 
     const std::string& programFolder() const { return programFolder_; }
@@ -47,8 +56,12 @@ class WrennetSettings {
     bool rewriteLibraries(const std::vector<std::string>& paths);
 
   private:
+    bool noted(bool written);
+
     std::string programFolder_;
     IniFile file_;
+    UnsavedReport unsaved_;
+    bool unsavedReported_ = false;
 };
 
 }  // namespace wrennet

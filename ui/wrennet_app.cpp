@@ -1,6 +1,7 @@
 #include "wrennet_app.h"
 
 #include "platform.h"
+#include "settings_location.h"
 #include "wrennet_dlg.h"
 #include "wrennet_settings.h"
 
@@ -19,7 +20,16 @@ WrennetApp::~WrennetApp() = default;
 
 WrennetDlg& WrennetApp::startUp() {
     programFolder_ = ProgramFolder(platform_.executablePath());
-    settings_ = std::make_unique<WrennetSettings>(programFolder_);
+    settings_ = std::make_unique<WrennetSettings>(
+        programFolder_,
+        SettingsFolder(programFolder_, platform_.environmentVariable("XDG_CONFIG_HOME"),
+                       platform_.environmentVariable("HOME")),
+        [this](const std::string& path) {
+            platform_.showMessage(window_.get(),
+                                  "Wrennet cannot save its settings in " + path +
+                                      ".\nIt works on, but what you change is not remembered.",
+                                  MessageIcon::Warning, MessageButtons::Ok);
+        });
     settings_->writeAppPath();
     if (settings_->introAtStart()) platform_.openDocument(programFolder_ + "Wrennet.txt");
     window_ = std::make_unique<WrennetDlg>(platform_, files_, *settings_);

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "settings_location.h"
 #include "temp_folder.h"
 
 namespace wrennet {
@@ -77,6 +78,87 @@ TEST(WrennetSettingsTest, LibraryList) {
     EXPECT_FALSE(settings.rewriteLibraries({"/z", "bad=path", "/y"}));
     EXPECT_EQ(TempFolder::read(settings.file().path()),
               "[Last]\nAppPath=" + folder.path() + "\n[Libraries]\n/z=Yes\n/y=Yes\n");
+}
+
+// Where the settings go. Running as root, every existing folder can be
+// written, so a folder that does not exist stands for one that cannot be.
+TEST(WrennetSettingsTest, SettingsFolder) {
+    TempFolder folder;
+    const std::string f = folder.path();
+    std::filesystem::create_directory(f + "program");
+    TempFolder::write(f + "file", "");
+    struct Row {
+        std::string program, xdgConfigHome, home;
+        std::string expected;
+    };
+    const Row rows[] = {
+        {.program = f + "program/",
+         .xdgConfigHome = f + "config",
+         .home = f + "home",
+         .expected = f + "program/"},
+        {.program = f + "gone/",
+         .xdgConfigHome = f + "config",
+         .home = f + "home",
+         .expected = f + "config/wrennet/"},
+        {.program = f + "gone/",
+         .xdgConfigHome = f + "config/",
+         .home = f + "home",
+         .expected = f + "config/wrennet/"},
+        // Unset, or relative and so to be ignored: the home folder's .config.
+        {.program = f + "gone/",
+         .xdgConfigHome = "",
+         .home = f + "home",
+         .expected = f + "home/.config/wrennet/"},
+        {.program = f + "gone/",
+         .xdgConfigHome = "config",
+         .home = f + "home",
+         .expected = f + "home/.config/wrennet/"},
+        {.program = "",
+         .xdgConfigHome = f + "config",
+         .home = f + "home",
+         .expected = f + "config/wrennet/"},
+    };
+    for (const Row& row : rows) {
+        EXPECT_EQ(SettingsFolder(row.program, row.xdgConfigHome, row.home), row.expected)
+            << row.program << " | " << row.xdgConfigHome;
+        if (row.expected != row.program) {
+            EXPECT_TRUE(std::filesystem::is_directory(row.expected)) << row.expected;
+        }
+    }
+    // A configuration folder below a plain file cannot be made; its name is
+    // still given, for the failed writes to report.
+    EXPECT_EQ(SettingsFolder(f + "gone/", f + "file/config", ""), f + "file/config/wrennet/");
+}
+
+TEST(WrennetSettingsTest, SettingsThatCannotBeSavedAreReportedOnce) {
+    TempFolder folder;
+    TempFolder::write(folder.path() + "file", "");
+    const std::string unwritable = folder.path() + "file/wrennet/";
+    std::vector<std::string> reports;
+    WrennetSettings settings(folder.path(), unwritable,
+                             [&](const std::string& path) { reports.push_back(path); });
+    EXPECT_FALSE(settings.writeAppPath());
+    EXPECT_FALSE(settings.writeChoice("int f(int a)"));
+    EXPECT_FALSE(settings.rewriteLibraries({"/a.h"}));
+    EXPECT_EQ(reports, Paths{unwritable + "Wrennet.ini"});
+    // Reading goes on with the defaults; help stays with the program.
+    EXPECT_EQ(settings.url(), folder.path());
+    EXPECT_TRUE(settings.introAtStart());
+}
+
+TEST(WrennetSettingsTest, SavedSettingsReportNothing) {
+    TempFolder folder;
+    int reports = 0;
+    WrennetSettings settings(folder.path(), folder.path() + "config/",
+                             [&](const std::string&) { ++reports; });
+    std::filesystem::create_directory(folder.path() + "config");
+    EXPECT_TRUE(settings.writeAppPath());
+    EXPECT_TRUE(settings.rewriteLibraries({"/a.h"}));
+    // A key that cannot be stored is the caller's fault, not the disk's.
+    EXPECT_FALSE(settings.addLibrary("bad=path"));
+    EXPECT_EQ(reports, 0);
+    EXPECT_EQ(settings.file().path(), folder.path() + "config/Wrennet.ini");
+    EXPECT_EQ(settings.file().readValue("Last", "AppPath", "", 1000), folder.path());
 }
 
 }  // namespace

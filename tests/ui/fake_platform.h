@@ -2,6 +2,7 @@
 
 #include <QStringList>
 #include <deque>
+#include <map>
 #include <optional>
 #include <string>
 #include <utility>
@@ -55,6 +56,10 @@ class FakePlatform final : public Platform {
     }
     bool fileExists(const std::string& path) const override { return IsReadableRegularFile(path); }
     std::string executablePath() const override { return executablePath_; }
+    std::string environmentVariable(const std::string& name) const override {
+        const auto found = environment.find(name);
+        return found != environment.end() ? found->second : std::string();
+    }
     std::chrono::system_clock::time_point currentTime() const override { return {}; }
 
     QStringList messageTexts() const {
@@ -72,6 +77,7 @@ class FakePlatform final : public Platform {
     std::string clipboard;
     std::vector<StartedProgram> started;
     std::vector<std::string> openedDocuments, commands;
+    std::map<std::string, std::string> environment;
 
   private:
     template <typename T>

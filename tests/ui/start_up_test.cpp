@@ -55,6 +55,7 @@ class StartUpTest : public QObject {
     void controlsApart();
     void frameTitlesClear();
     void readOnlySettingsFile();
+    void settingsOutsideTheProgramFolder();
 };
 
 void StartUpTest::startUp_data() {
@@ -223,6 +224,48 @@ void StartUpTest::readOnlySettingsFile() {
     QCOMPARE(window.libraries().selected().value_or(""), session.path("b.s79"));
     QVERIFY(Holds(window.paneText(), "PortRead"));
     QVERIFY(session.libraries().contains(QString::fromStdString(session.path("a.s79"))));
+}
+
+// A program folder that cannot be written (here: one that is not there, since
+// the tests may run as root) sends the settings to the user's configuration
+// folder; when that cannot take them either, the user is told once.
+void StartUpTest::settingsOutsideTheProgramFolder() {
+    TempFolder user;
+    const std::string u = user.path();
+    TempFolder::write(u + "file", "");
+    TempFolder::write(u + "Port.s79", "; C Function prototype: int PortRead(int port)\n");
+    const std::string program = u + "installed/";
+    struct Row {
+        std::string xdgConfigHome;
+        std::string settingsFile;  // "": none can be written
+    };
+    const Row rows[] = {
+        {.xdgConfigHome = u + "config", .settingsFile = u + "config/wrennet/Wrennet.ini"},
+        {.xdgConfigHome = "", .settingsFile = u + "home/.config/wrennet/Wrennet.ini"},
+        {.xdgConfigHome = u + "file/config", .settingsFile = ""},
+    };
+    for (const Row& row : rows) {
+        FakePlatform platform(program + "wrennet");
+        platform.environment = {{"XDG_CONFIG_HOME", row.xdgConfigHome}, {"HOME", u + "home"}};
+        platform.chosenFiles.push_back(u + "Port.s79");
+        wrennet::PosixFileReader files;
+        wrennet::WrennetApp app(platform, files);
+        app.startUp().onAddLibrary();
+
+        const QString unsaved = QString::fromStdString(
+            "Wrennet cannot save its settings in " + u + "file/config/wrennet/Wrennet.ini" +
+            ".\nIt works on, but what you change is not remembered.");
+        QCOMPARE(platform.messageTexts(),
+                 row.settingsFile.empty() ? QStringList{unsaved} : QStringList{});
+        // Help and the introductory text stay with the program.
+        QCOMPARE(platform.openedDocuments, std::vector<std::string>{program + "Wrennet.txt"});
+        QCOMPARE(app.settings().url(), program);
+        if (!row.settingsFile.empty()) {
+            const std::string ini = TempFolder::read(row.settingsFile);
+            QVERIFY2(Holds(ini, "AppPath=" + program + "\n"), ini.c_str());
+            QVERIFY2(Holds(ini, "Library=" + u + "Port.s79\n"), ini.c_str());
+        }
+    }
 }
 
 QTEST_MAIN(StartUpTest)
