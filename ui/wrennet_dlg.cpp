@@ -49,7 +49,8 @@ WrennetDlg::WrennetDlg(Platform& platform, const FileReader& files, WrennetSetti
                                         QFontDatabase::systemFont(QFontDatabase::FixedFont))),
       libraries_(*controls_.libraryCombo, settings, platform, *this),
       navigator_(*controls_.sourcePane),
-      panel_(controls_, *this, platform, *this, units_) {
+      panel_(controls_, *this, platform, *this, units_),
+      help_(platform, settings, *this) {
     LoadResources();
     setObjectName(QStringLiteral("WrennetDlg"));
     setWindowTitle(QStringLiteral("Wrennet"));
@@ -81,6 +82,15 @@ void WrennetDlg::connectHandlers() {
             [this](const QString& text) { platform_.setClipboardText(FromTypedText(text)); });
     connect(c.copyButton, &QPushButton::clicked, this, &WrennetDlg::copyFunctionText);
     connect(c.incButton, &QPushButton::clicked, this, &WrennetDlg::copyLibraryPath);
+    connect(c.helpButton, &QPushButton::clicked, this, [this] {
+        closeChoiceLists(0);
+        help_.onHelpButton();
+    });
+    connect(c.setupButton, &QPushButton::clicked, this, [this] {
+        closeChoiceLists(0);
+        help_.onSetup();
+    });
+    connect(c.helpersButton, &QPushButton::clicked, this, [this] { help_.onHelpers(helperPath_); });
     connect(c.exitButton, &QPushButton::clicked, this, [this] {
         takeControlValues();
         done(1);

@@ -7,6 +7,7 @@
 
 #include "dialog_units.h"
 #include "file_reader.h"
+#include "help_actions.h"
 #include "library_list.h"
 #include "main_window_controls.h"
 #include "message.h"
@@ -104,6 +105,7 @@ class WrennetDlg final : public QDialog, private ParameterPanel::Host {
     LibraryList libraries_;
     PaneNavigator navigator_;
     ParameterPanel panel_;
+    HelpActions help_;
 
     int functionIndex_ = -1;
     int libraryIndex_ = -1;

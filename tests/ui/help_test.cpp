@@ -5,11 +5,9 @@
 #include <QTimer>
 #include <filesystem>
 
-#include "../settings/temp_folder.h"
-#include "fake_platform.h"
 #include "help_actions.h"
+#include "session.h"
 #include "setup_dlg.h"
-#include "wrennet_settings.h"
 
 using namespace wrennet::testing;
 using wrennet::SetupFields;
@@ -57,6 +55,7 @@ class HelpTest : public QObject {
   private Q_SLOTS:
     void help_data();
     void help();
+    void windowButtons();
 };
 
 void HelpTest::help_data() {
@@ -153,6 +152,39 @@ void HelpTest::help() {
 
     QCOMPARE(Started(platform), QStringList{row.started.replace("%F", QString::fromStdString(f))});
     QCOMPARE(TempFolder::read(f + "Wrennet.ini"), ini);
+}
+
+// The window's own buttons reach the same actions: &Helpers with the chosen
+// function's helper, F1=&Help, and Setu&p.
+void HelpTest::windowButtons() {
+    Session session;
+    session.write("include/Port.h", "extern int PortRead(int port, int mode);\n");
+    session.write("src/Port.c",
+                  "/**\n * @param port :{0,1}\n * @note Ask probe.exe for the port\n */\n"
+                  "int PortRead(int port, int mode)\n{\n}\n");
+    session.write("src/probe.exe", "#!/bin/sh\n");
+    wrennet::WrennetDlg& window = Shown(session.start(
+        "[Last]\nIntro=No\nLibrary=%Finclude/Port.h\n[Libraries]\n%Finclude/Port.h=Yes\n"));
+    const wrennet::MainWindowControls& c = window.controls();
+    Pick(*c.functionCombo, 0);
+    QVERIFY(c.helpersButton->isVisible());
+
+    QTest::mouseClick(c.helpersButton, Qt::LeftButton);
+    QTest::mouseClick(c.helpButton, Qt::LeftButton);
+    QString setupTitle;
+    QTimer::singleShot(0, [&] {
+        QWidget* setup = QApplication::activeModalWidget();
+        QVERIFY(setup != nullptr);
+        setupTitle = setup->windowTitle();
+        QTest::keyClick(setup, Qt::Key_Escape);
+    });
+    QTest::mouseClick(c.setupButton, Qt::LeftButton);
+
+    QCOMPARE(Started(session.platform),
+             session.inFolder(
+                 QStringList{"start %Fsrc/probe.exe", "start xdg-open %Fwrennet/QX_P.html"}));
+    QCOMPARE(setupTitle, QString("Setup"));
+    QCOMPARE(session.settings().file().readValue("Last", "Url", "-", 1000), "-");
 }
 
 QTEST_MAIN(HelpTest)
