@@ -3,15 +3,11 @@
 #include "common/no_position.h"
 
 namespace wrennet {
-namespace {
 
-// True when `needle` first occurs in `text` at index 1 or later.
 bool HasAfterFirst(std::string_view text, std::string_view needle) {
     const std::size_t at = text.find(needle);
     return at != kNoPosition && at >= 1;
 }
-
-}  // namespace
 
 std::vector<std::string> SplitAt(std::string_view text, char separator) {
     std::string remainder(text);

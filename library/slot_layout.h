@@ -8,6 +8,10 @@
 
 namespace wrennet {
 
+// True when `needle` first occurs in `text` at index 1 or later. The panel asks
+// it of value texts as the layout does.
+bool HasAfterFirst(std::string_view text, std::string_view needle);
+
 // Appends the separator, then takes piece after piece; empty pieces count.
 // "a||b" -> {"a", "", "b"}; "" -> {""} (the appended separator gives one empty piece).
 std::vector<std::string> SplitAt(std::string_view text, char separator);
