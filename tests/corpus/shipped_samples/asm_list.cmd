@@ -1,0 +1,2 @@
+list
+Asm/PortLib.s79

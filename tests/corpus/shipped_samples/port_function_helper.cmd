@@ -1,0 +1,3 @@
+params
+./Include/Port.h
+int PortSetSpeed(int port, long baud, int parity, int stop)

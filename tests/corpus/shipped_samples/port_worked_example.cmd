@@ -1,0 +1,5 @@
+call
+./Include/Port.h
+int PortRead(int port, int mode)
+1
+RD|WR

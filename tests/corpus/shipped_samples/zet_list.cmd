@@ -1,0 +1,2 @@
+list
+LibZet4410.s79

@@ -1,0 +1,3 @@
+params
+LibZet4410.s79
+int ZetUartInit(int port, long baud, int format)
