@@ -20,9 +20,11 @@ STANDIN
 done
 echo '<p>guide</p>' >"$work/help/wrennet/QX_P.html"
 
-for d in $(seq 140 190); do [ -e "/tmp/.X$d-lock" ] || { display=":$d"; break; }; done
-Xvfb "$display" -screen 0 1280x1024x24 >/dev/null 2>&1 & xvfb=$!
-export DISPLAY=$display
+# Xvfb picks a free display itself and names it, so that tests running side
+# by side never share one.
+Xvfb -displayfd 3 -screen 0 1280x1024x24 3>"$work/display" >/dev/null 2>&1 & xvfb=$!
+for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
+export DISPLAY=":$(cat "$work/display")"
 for _ in $(seq 50); do xdotool getmouselocation >/dev/null 2>&1 && break; sleep 0.1; done
 wait_for() { for _ in $(seq 100); do eval "$1" && return 0; sleep 0.1; done; return 1; }
 started() { grep -cxF -- "$1" "$work/started" 2>/dev/null || true; }
