@@ -15,6 +15,11 @@ namespace wrennet {
 // 2 * text.size() bytes (only a comma grows); returns the length written.
 std::size_t NormalisePrototypeTo(std::string_view text, char* out);
 
+// Whether normalising `text` gives `text` itself: a quick check on the bytes
+// that the replacements look at. May say no for a text that is its own normal
+// form after all (it only ever errs that way).
+bool NormalisesToItself(std::string_view text);
+
 // The same, appended to what `out` already holds.
 void AppendNormalisedPrototype(std::string_view text, std::string& out);
 

@@ -69,5 +69,39 @@ TEST(NormalisePrototype, AgreesWithLiteralReplacements) {
     }
 }
 
+// The quick check may only say yes for a text the normaliser leaves alone, and
+// must say yes for the usual tidy declaration.
+TEST(NormalisesToItself, NeverSaysYesWrongly) {
+    const std::pair<const char*, bool> cases[] = {
+        {"int PortRead(int port, int mode)", true},
+        {"typedef int(*PortHook)", true},
+        {"int f(a, (b))", false},
+        {"int f(a,b)", false},
+        {"int f (a)", false},
+        {"int f( a)", false},
+        {"int f(a )", false},
+        {"int  f(a)", false},
+        {"int\tf(a)", false},
+        {"int f(a) ", false},
+        {"externint f(a)", false},  // "extern" anywhere is left to the normaliser
+    };
+    for (const auto& [text, itself] : cases) EXPECT_EQ(NormalisesToItself(text), itself) << text;
+
+    const std::string alphabet = " \t,()extrn\r\naaaaaa";
+    std::mt19937 random(20261209);
+    int yes = 0;
+    for (int round = 0; round < 300000; ++round) {
+        std::string text;
+        // Up to 300 bytes, so that the masks of several blocks meet.
+        const std::size_t length = random() % (round % 10 == 0 ? 300 : 30);
+        for (std::size_t i = 0; i < length; ++i)
+            text.push_back(alphabet[random() % alphabet.size()]);
+        if (!NormalisesToItself(text)) continue;
+        ++yes;
+        ASSERT_EQ(reference::NormalisePrototype(text), text);
+    }
+    EXPECT_GT(yes, 1000);
+}
+
 }  // namespace
 }  // namespace wrennet

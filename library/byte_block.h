@@ -1,0 +1,71 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <cstring>
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
+namespace wrennet {
+
+// 64 bytes looked at together: for a byte value, a mask with bit i set when
+// byte i has that value. The scanners find the few bytes that matter this way
+// instead of visiting every byte.
+class ByteBlock {
+  public:
+    static constexpr std::size_t kSize = 64;
+
+    // Reads 64 bytes from `bytes`.
+    explicit ByteBlock(const char* bytes) {
+#if defined(__SSE2__)
+        const auto* lanes = reinterpret_cast<const __m128i*>(bytes);
+        lane0_ = _mm_loadu_si128(lanes);
+        lane1_ = _mm_loadu_si128(lanes + 1);
+        lane2_ = _mm_loadu_si128(lanes + 2);
+        lane3_ = _mm_loadu_si128(lanes + 3);
+#else
+        std::memcpy(bytes_, bytes, kSize);
+#endif
+    }
+
+    // Reads `size` bytes (at most 64) and treats the rest as `filler`.
+    static ByteBlock Partial(const char* bytes, std::size_t size, char filler) {
+        char padded[kSize];
+        std::memset(padded, filler, kSize);
+        std::memcpy(padded, bytes, size);
+        return ByteBlock(padded);
+    }
+
+    std::uint64_t match(char c) const {
+#if defined(__SSE2__)
+        const __m128i wanted = _mm_set1_epi8(c);
+        const auto mask = [&wanted](__m128i lane) {
+            return std::uint64_t{
+                static_cast<std::uint16_t>(_mm_movemask_epi8(_mm_cmpeq_epi8(lane, wanted)))};
+        };
+        return mask(lane0_) | mask(lane1_) << 16 | mask(lane2_) << 32 | mask(lane3_) << 48;
+#else
+        std::uint64_t mask = 0;
+        for (std::size_t i = 0; i < kSize; ++i) {
+            if (bytes_[i] == c) mask |= std::uint64_t{1} << i;
+        }
+        return mask;
+#endif
+    }
+
+  private:
+#if defined(__SSE2__)
+    __m128i lane0_, lane1_, lane2_, lane3_;
+#else
+    char bytes_[kSize];
+#endif
+};
+
+// A mask of the first `size` bits (all of them from 64 on).
+constexpr std::uint64_t LowBits(std::size_t size) {
+    return size >= 64 ? ~std::uint64_t{0} : (std::uint64_t{1} << size) - 1;
+}
+
+}  // namespace wrennet
