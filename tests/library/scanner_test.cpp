@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cctype>
 #include <random>
 
 #include "last_choice.h"
@@ -116,13 +117,24 @@ bool ReferenceLess(const std::string& a, const std::string& b) {
 }
 
 // Random texts over a few bytes that fold alike or sit next to the letters,
-// often sharing long prefixes so that ties reach past the sort keys.
+// often sharing long prefixes so that ties reach past the sort keys, and
+// repeating earlier ones: often (so that equal texts are sorted as classes),
+// or rarely in the list of 20,000 (so that the sorter gives up on classes).
 Entries RandomEntries(std::mt19937& random, std::size_t count) {
     const std::string alphabet = std::string("aAbBzZ_@[`{ 0\x7f\x80\xe9", 16) + '\0';
     const std::string prefixes[] = {"", "int PortRead", "unsigned char GpioStatusWord_",
                                     "UNSIGNED CHAR gpiostatusword_"};
     Entries entries;
     for (std::size_t i = 0; i < count; ++i) {
+        if (i > 0 && random() % (count == 20000 ? 20 : 2) == 0) {
+            // An earlier entry again, sometimes in another letter case.
+            std::string again = entries[random() % i];
+            for (char& c : again) {
+                if (random() % 4 == 0 && std::isalpha(static_cast<unsigned char>(c))) c ^= 0x20;
+            }
+            entries.push_back(again);
+            continue;
+        }
         std::string text = prefixes[random() % 4];
         const std::size_t length = random() % 40;
         for (std::size_t k = 0; k < length; ++k) text += alphabet[random() % alphabet.size()];
@@ -133,7 +145,7 @@ Entries RandomEntries(std::mt19937& random, std::size_t count) {
 
 TEST(SortEntries, AgreesWithPlainStableSort) {
     std::mt19937 random(20261206);
-    for (const std::size_t count : {0, 1, 2, 17, 1000, 20000}) {
+    for (const std::size_t count : {0, 1, 2, 17, 1000, 20000, 40000}) {
         const Entries entries = RandomEntries(random, count);
         Entries expected = entries;
         std::stable_sort(expected.begin(), expected.end(), ReferenceLess);
