@@ -8,8 +8,8 @@
 #include "common/no_position.h"
 #include "common/replace_all.h"
 #include "entry_sorter.h"
-#include "line_reader.h"
 #include "prototype.h"
+#include "span_scanner.h"
 
 namespace wrennet {
 namespace {
@@ -46,33 +46,35 @@ void PrototypeCollector::feed(std::string_view piece) {
         return;
     }
 
-    // A header: the comment flag must follow every line, listed or not.
+    feedHeader(piece, FindHeaderMarks(piece));
+}
+
+void PrototypeCollector::feedHeader(std::string_view piece, const HeaderMarks& marks) {
+    // The comment flag must follow every line, listed or not.
     std::size_t cut = piece.size();
     const bool wasInComment = in_comment_;
     if (wasInComment) {
         cut = 0;
-        if (piece.find("*/") != kNoPosition) in_comment_ = false;
+        if (marks.commentClose != kNoPosition) in_comment_ = false;
     } else {
-        const std::size_t opener = piece.find("/*");
+        const std::size_t opener = marks.commentOpen;
         if (opener != kNoPosition) {
             cut = opener;
-            const std::size_t closer = piece.find("*/");
+            const std::size_t closer = marks.commentClose;
             in_comment_ = !(closer != kNoPosition && closer > opener);
         }
     }
     if (cut == 0 || in_comment_ || !IsAsciiLetter(piece[0])) return;
     // A declaration needs a letter at the start, which the normalisation keeps
     // (it only ever changes a blank, a tab or "extern " at the start).
-    const std::size_t semicolon = piece.find(';');
-    if (semicolon != kNoPosition && semicolon < cut) cut = semicolon;
-    const std::size_t lineComment = piece.find("//");
-    if (lineComment != kNoPosition && lineComment < cut) cut = lineComment;
+    if (marks.semicolon < cut) cut = marks.semicolon;
+    if (marks.lineComment < cut) cut = marks.lineComment;
     if (cut == 0) return;
     std::string_view kept = piece.substr(0, cut);
-    const std::size_t close = kept.find(')');
-    if (close == kNoPosition) return;
+    const std::size_t close = marks.closeParen;
+    if (close >= cut) return;
     if (close >= 5) kept = kept.substr(0, close + 1);
-    if (kept.find('(') == kNoPosition) return;
+    if (marks.openParen >= kept.size()) return;
     // Normalised straight into the entry store, and kept only when it still
     // starts with a letter.
     char* const entry = entries_.reserve(2 * kept.size());
@@ -100,10 +102,7 @@ ScanResult ScanLibraryFile(const FileReader& files, const std::string& path) {
     }
     result.opened = true;
     PrototypeCollector collector(KindOfLibrary(path));
-    LineReader reader(*source);
-    for (std::string_view piece = reader.next(); !piece.empty(); piece = reader.next()) {
-        collector.feed(piece);
-    }
+    FeedSource(*source, collector);
     result.entries = collector.takeSorted();
     return result;
 }

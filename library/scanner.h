@@ -6,6 +6,7 @@
 
 #include "entry_list.h"
 #include "file_reader.h"
+#include "header_marks.h"
 #include "message.h"
 
 namespace wrennet {
@@ -40,6 +41,11 @@ class PrototypeCollector {
   public:
     explicit PrototypeCollector(LibraryKind kind) : kind_(kind) {}
     void feed(std::string_view piece);
+    // The same for a header piece whose marks are known already.
+    void feedHeader(std::string_view piece, const HeaderMarks& marks);
+    LibraryKind kind() const { return kind_; }
+    // Whether a header's block comment is open after the pieces fed so far.
+    bool inComment() const { return in_comment_; }
     // The entries in file order; the collector is empty afterwards.
     EntryList take();
     // The entries sorted as the function combo lists them; empty afterwards.

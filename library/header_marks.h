@@ -1,0 +1,30 @@
+#pragma once
+
+#include <cstddef>
+#include <string_view>
+
+namespace wrennet {
+
+// Where a header piece first holds each of the bytes or pairs that decide
+// whether it declares a function (npos when it holds none).
+struct HeaderMarks {
+    static constexpr std::size_t kNone = std::string_view::npos;
+    std::size_t commentOpen = kNone;   // "/*"
+    std::size_t commentClose = kNone;  // "*/"
+    std::size_t semicolon = kNone;     // ";"
+    std::size_t lineComment = kNone;   // "//"
+    std::size_t openParen = kNone;     // "("
+    std::size_t closeParen = kNone;    // ")"
+
+    friend bool operator==(const HeaderMarks&, const HeaderMarks&) = default;
+};
+
+// The plain way: one search per mark.
+HeaderMarks FindHeaderMarks(std::string_view piece);
+
+// The piece of `span` (no NUL in it) that starts at `start`, cut as the line
+// reader cuts it, and its marks, found in one pass over its bytes, 64 at a
+// time, counted from the piece's start. Returns where the piece ends.
+std::size_t MarkHeaderPiece(std::string_view span, std::size_t start, HeaderMarks& marks);
+
+}  // namespace wrennet

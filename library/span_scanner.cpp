@@ -1,0 +1,204 @@
+#include "span_scanner.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <cstring>
+#include <memory>
+
+#include "byte_block.h"
+#include "header_marks.h"
+
+namespace wrennet {
+namespace {
+
+constexpr std::size_t kMaxPiece = 255;
+constexpr std::size_t kBlock = ByteBlock::kSize;
+
+// Where the piece that starts at `start` ends: after its "\n", or 255 bytes on,
+// or at the end of the span.
+std::size_t PieceEnd(std::string_view span, std::size_t start) {
+    const std::size_t window = std::min(span.size() - start, kMaxPiece);
+    const void* newline = std::memchr(span.data() + start, '\n', window);
+    return newline != nullptr
+               ? static_cast<std::size_t>(static_cast<const char*>(newline) - span.data()) + 1
+               : start + window;
+}
+
+bool IsAsciiLetter(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }
+
+// What a block holds that may matter: `marks` always, `parens` only on a piece
+// that starts with a letter. Bit i stands for byte i of the block.
+struct Hits {
+    std::uint64_t marks;
+    std::uint64_t parens;
+};
+
+// The first byte of the piece that holds `at`, on a line that starts at `lineStart`.
+std::size_t PieceStart(std::size_t at, std::size_t lineStart) {
+    return lineStart + (at - lineStart) / kMaxPiece * kMaxPiece;
+}
+
+// Walks the span block by block. For each block, `find(block, carry)` returns
+// the Hits; `carry` is find's own note from the block just before (zero at the
+// start and after a jump). For each hit, the walk works out where its line
+// starts and calls `visit(at, lineStart)`, which returns where to go on from
+// (the end of the piece it fed) or 0 to drop that hit. A dropped "(" drops the
+// other "(" of its piece too, which cannot start with a letter either.
+//
+// Line starts come from the "\n" bytes of each block, so nothing at all is done
+// for the many lines that hold nothing that matters.
+template <class Find, class Visit>
+void WalkSpan(std::string_view span, Find find, Visit visit) {
+    const std::size_t size = span.size();
+    std::size_t base = 0;
+    std::size_t lineStart = 0;
+    std::uint64_t carry = 0;
+    while (base < size) {
+        const std::size_t left = size - base;
+        const char* bytes = span.data() + base;
+        // The last bytes are copied, so that the loads stay inside the span.
+        const ByteBlock block =
+            left >= kBlock ? ByteBlock(bytes) : ByteBlock::Partial(bytes, left, ' ');
+        const std::uint64_t valid = LowBits(left);
+        const std::uint64_t newlines = block.match('\n') & valid;
+        Hits hits = find(block, carry);
+        hits.marks &= valid;
+        hits.parens &= valid;
+        std::size_t next = 0;
+        while ((hits.marks | hits.parens) != 0) {
+            const int bit = __builtin_ctzll(hits.marks | hits.parens);
+            const std::uint64_t below = LowBits(static_cast<std::size_t>(bit));
+            const std::uint64_t before = newlines & below;
+            const std::size_t start =
+                before != 0 ? base + 64 - static_cast<std::size_t>(__builtin_clzll(before))
+                            : lineStart;
+            const std::size_t at = base + static_cast<std::size_t>(bit);
+            next = visit(at, start);
+            if (next != 0) {
+                // A piece end: just after a "\n", or further on in the same line.
+                lineStart = span[next - 1] == '\n' ? next : start;
+                break;
+            }
+            hits.marks &= ~LowBits(static_cast<std::size_t>(bit) + 1);
+            if ((hits.parens >> bit & 1) != 0) {
+                // Up to the end of the piece: its line end or its 255th byte.
+                const std::uint64_t after = newlines & ~below;
+                std::size_t end = PieceStart(at, start) + kMaxPiece - base;
+                if (after != 0)
+                    end = std::min(end, static_cast<std::size_t>(__builtin_ctzll(after)));
+                hits.parens &= ~LowBits(end);
+            }
+        }
+        if (next != 0) {
+            base = next;
+            carry = 0;
+            continue;
+        }
+        if (newlines != 0) {
+            lineStart = base + 64 - static_cast<std::size_t>(__builtin_clzll(newlines));
+        }
+        base += kBlock;
+    }
+}
+
+// A header piece matters when it may hold a declaration (a "(" on a piece that
+// starts with a letter) or may open or close a block comment. Which of these
+// counts depends on whether the collector is inside a comment, which changes
+// only where a piece is fed, and the walk looks afresh after each one.
+void FeedHeaderSpan(std::string_view span, PrototypeCollector& collector) {
+    const auto find = [&collector](const ByteBlock& block, std::uint64_t& carry) {
+        const std::uint64_t slash = block.match('/');
+        const std::uint64_t star = block.match('*');
+        const std::uint64_t slashBefore = carry & 1;
+        const std::uint64_t starBefore = carry >> 1;
+        carry = (slash >> 63) | ((star >> 63) << 1);
+        if (collector.inComment()) return Hits{slash & ((star << 1) | starBefore), 0};  // "*/"
+        return Hits{star & ((slash << 1) | slashBefore), block.match('(')};             // "/*", "("
+    };
+    HeaderMarks marks;
+    const auto visit = [&](std::size_t at, std::size_t lineStart) -> std::size_t {
+        const std::size_t start = PieceStart(at, lineStart);
+        if (span[at] == '(' && !IsAsciiLetter(span[start])) return 0;
+        const std::size_t end = MarkHeaderPiece(span, start, marks);
+        collector.feedHeader(span.substr(start, end - start), marks);
+        return end;
+    };
+    WalkSpan(span, find, visit);
+}
+
+// An assembler piece matters only when it starts with a marker: ";" or "@",
+// then " C".
+void FeedAssemblerSpan(std::string_view span, PrototypeCollector& collector) {
+    const auto find = [](const ByteBlock& block, std::uint64_t&) {
+        // The two bytes after the last positions lie in the next block: keep
+        // those positions, the collector checks the whole marker anyway.
+        const std::uint64_t blank = (block.match(' ') >> 1) | (std::uint64_t{1} << 63);
+        const std::uint64_t letter = (block.match('C') >> 2) | (std::uint64_t{3} << 62);
+        return Hits{(block.match(';') | block.match('@')) & blank & letter, 0};
+    };
+    const auto visit = [&](std::size_t at, std::size_t lineStart) -> std::size_t {
+        if ((at - lineStart) % kMaxPiece != 0) return 0;
+        const std::size_t end = PieceEnd(span, at);
+        collector.feed(span.substr(at, end - at));
+        return end;
+    };
+    WalkSpan(span, find, visit);
+}
+
+}  // namespace
+
+bool FeedEveryPiece(std::string_view span, PrototypeCollector& collector) {
+    for (std::size_t at = 0; at < span.size();) {
+        const std::size_t end = PieceEnd(span, at);
+        std::string_view piece = span.substr(at, end - at);
+        piece = piece.substr(0, piece.find('\0'));
+        if (piece.empty()) return false;
+        collector.feed(piece);
+        at = end;
+    }
+    return true;
+}
+
+bool FeedSpan(std::string_view span, PrototypeCollector& collector) {
+    // A NUL cuts pieces short or ends the file: rare enough in a library to
+    // leave such a span to the plain walk.
+    if (std::memchr(span.data(), '\0', span.size()) != nullptr) {
+        return FeedEveryPiece(span, collector);
+    }
+    if (collector.kind() == LibraryKind::Header) {
+        FeedHeaderSpan(span, collector);
+    } else {
+        FeedAssemblerSpan(span, collector);
+    }
+    return true;
+}
+
+void FeedSource(ByteSource& source, PrototypeCollector& collector) {
+    constexpr std::size_t kBufferSize = 256 * 1024;
+    const auto buffer = std::make_unique_for_overwrite<char[]>(kBufferSize);
+    std::size_t end = 0;  // bytes held, from the start of the buffer
+    bool exhausted = false;
+    while (!exhausted) {
+        while (end < kBufferSize) {
+            const std::size_t got = source.read(buffer.get() + end, kBufferSize - end);
+            if (got == 0) {
+                exhausted = true;
+                break;
+            }
+            end += got;
+        }
+        // Up to the last line end; a buffer without one is a stretch of a
+        // long line, cut where a piece ends.
+        std::size_t spanEnd = end;
+        if (!exhausted) {
+            const char* last = static_cast<const char*>(memrchr(buffer.get(), '\n', end));
+            spanEnd = last != nullptr ? static_cast<std::size_t>(last - buffer.get()) + 1
+                                      : end / kMaxPiece * kMaxPiece;
+        }
+        if (!FeedSpan({buffer.get(), spanEnd}, collector)) return;
+        std::memmove(buffer.get(), buffer.get() + spanEnd, end - spanEnd);
+        end -= spanEnd;
+    }
+}
+
+}  // namespace wrennet

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <string_view>
+
+#include "file_reader.h"
+#include "scanner.h"
+
+namespace wrennet {
+
+// Hands the collector the pieces of `span`, cut as the line reader cuts them
+// (at most 255 bytes, ending after a "\n", the text stopping at a NUL), that
+// can change what it lists, in file order, and skips the rest.
+//
+// `span` must start where a piece starts (the file's start, just after a "\n",
+// or a multiple of 255 bytes into a line) and end where one ends (just after a
+// "\n", at a multiple of 255 bytes into a line, or at the end of the file).
+// Returns false when a piece that begins with NUL ended the file, as the line
+// reader's empty piece does.
+bool FeedSpan(std::string_view span, PrototypeCollector& collector);
+
+// The plain version of FeedSpan: every piece, one after the other.
+bool FeedEveryPiece(std::string_view span, PrototypeCollector& collector);
+
+// Feeds the collector the whole source, through FeedSpan, in spans of up to
+// 256 KiB that end where a piece ends.
+void FeedSource(ByteSource& source, PrototypeCollector& collector);
+
+}  // namespace wrennet

@@ -1,0 +1,149 @@
+#include "span_scanner.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+#include <string>
+#include <vector>
+
+#include "header_marks.h"
+#include "line_reader.h"
+#include "memory_files.h"
+
+namespace wrennet {
+namespace {
+
+// Library-like text made of the bytes and pairs the scanners look for, lines
+// near and past the 255-byte piece length, and now and then a NUL.
+std::string RandomLibrary(std::mt19937& random, std::size_t tokens) {
+    static const std::vector<std::string> kTokens = {"int ",
+                                                     "PortRead",
+                                                     "(",
+                                                     ")",
+                                                     ";",
+                                                     "/*",
+                                                     "*/",
+                                                     "//",
+                                                     "/",
+                                                     "*",
+                                                     "\n",
+                                                     "\r\n",
+                                                     " ",
+                                                     "\t",
+                                                     ",",
+                                                     "extern ",
+                                                     "a",
+                                                     "B",
+                                                     "e",
+                                                     "x",
+                                                     "\n\n",
+                                                     "(int",
+                                                     "void f(int a);\n",
+                                                     "; C Function prototype: int f(int a)\n",
+                                                     "@ C Function prototype:",
+                                                     " C Func",
+                                                     ";",
+                                                     "@",
+                                                     "\n;",
+                                                     "*/\nint g(char c);\n",
+                                                     "/*\n",
+                                                     "f(x)\n"};
+    std::string text;
+    for (std::size_t i = 0; i < tokens; ++i) {
+        const std::size_t pick = random() % (kTokens.size() + 3);
+        if (pick < kTokens.size()) {
+            text += kTokens[pick];
+        } else if (pick == kTokens.size()) {
+            text.append(200 + random() % 400, "xy(/*"[random() % 5]);  // a long line
+        } else if (pick == kTokens.size() + 1) {
+            text.append(random() % 70, 'q');
+        } else if (random() % 8 == 0) {
+            text += '\0';
+        }
+    }
+    return text;
+}
+
+struct Collected {
+    std::vector<std::string> entries;
+    bool inComment;
+    bool goesOn;
+    friend bool operator==(const Collected&, const Collected&) = default;
+};
+
+template <class Feed>
+Collected Collect(LibraryKind kind, std::string_view span, Feed feed) {
+    PrototypeCollector collector(kind);
+    const bool goesOn = feed(span, collector);
+    const bool inComment = collector.inComment();
+    return {collector.take().toStrings(), inComment, goesOn};
+}
+
+// Every piece of a span fed in turn against only the pieces that matter, and
+// the same for a span that starts inside a comment.
+TEST(FeedSpan, AgreesWithFeedingEveryPiece) {
+    std::mt19937 random(20261206);
+    for (int round = 0; round < 20000; ++round) {
+        const std::string text = RandomLibrary(random, random() % 120);
+        for (const LibraryKind kind : {LibraryKind::Header, LibraryKind::Assembler}) {
+            const Collected expected = Collect(kind, text, FeedEveryPiece);
+            ASSERT_EQ(Collect(kind, text, FeedSpan), expected) << round << ": [" << text << "]";
+        }
+        const std::string opened = "/*\n" + text;
+        ASSERT_EQ(Collect(LibraryKind::Header, opened, FeedSpan),
+                  Collect(LibraryKind::Header, opened, FeedEveryPiece))
+            << round << ": [" << opened << "]";
+    }
+}
+
+// A whole file through the span reader against the line reader, with sources
+// that deliver a few bytes at a time or everything at once, and files larger
+// than the read buffer so that spans end inside long lines and at line ends.
+TEST(ScanLibraryFile, AgreesWithTheLineReader) {
+    std::mt19937 random(20261207);
+    for (int round = 0; round < 60; ++round) {
+        std::string text = RandomLibrary(random, round < 50 ? random() % 400 : 120000);
+        if (round % 10 == 9) text += std::string(700000, 'z') + "\nint f(int a);\n";
+        for (const char* path : {"/l/port.h", "/l/port.s79"}) {
+            const LibraryKind kind = KindOfLibrary(path);
+            testing::MemoryFiles whole;
+            whole.add(path, text);
+            PrototypeCollector reference(kind);
+            const auto source = whole.open(path);
+            LineReader reader(*source);
+            for (std::string_view piece = reader.next(); !piece.empty(); piece = reader.next()) {
+                reference.feed(piece);
+            }
+            const std::vector<std::string> expected = reference.takeSorted().toStrings();
+            for (const std::size_t chunk : {std::size_t{7}, std::size_t{1} << 30}) {
+                if (chunk == 7 && text.size() > 100000) continue;  // slow and adds nothing
+                testing::MemoryFiles files(chunk);
+                files.add(path, text);
+                ASSERT_EQ(ScanLibraryFile(files, path).entries.toStrings(), expected)
+                    << round << " " << path << " chunk " << chunk;
+            }
+        }
+    }
+}
+
+TEST(MarkHeaderPiece, AgreesWithOneSearchPerMark) {
+    std::mt19937 random(20261208);
+    for (int round = 0; round < 20000; ++round) {
+        const std::string text = RandomLibrary(random, random() % 40);
+        if (text.find('\0') != std::string::npos) continue;  // spans never hold one
+        for (std::size_t start = 0; start < text.size(); start += 1 + random() % 90) {
+            HeaderMarks marks;
+            const std::size_t end = MarkHeaderPiece(text, start, marks);
+            const std::size_t newline = text.find('\n', start);
+            const std::size_t expectedEnd =
+                std::min({newline == std::string::npos ? text.size() : newline + 1, start + 255,
+                          text.size()});
+            ASSERT_EQ(end, expectedEnd) << "[" << text << "] from " << start;
+            ASSERT_EQ(marks, FindHeaderMarks(std::string_view(text).substr(start, end - start)))
+                << "[" << text << "] from " << start;
+        }
+    }
+}
+
+}  // namespace
+}  // namespace wrennet
