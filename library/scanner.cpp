@@ -37,12 +37,19 @@ void PrototypeCollector::feed(std::string_view piece) {
         // Only a marker at the very first byte makes a prototype line.
         if (piece.empty() || (piece[0] != ';' && piece[0] != '@')) return;
         if (!piece.starts_with(kSemicolonMarker) && !piece.starts_with(kAtMarker)) return;
-        scratch_ = ReplaceAll(ReplaceAll(piece, kSemicolonMarker, ""), kAtMarker, "");
+        // With no second marker in the line (the usual case), removing every
+        // marker is dropping the first: nothing stands before it to be joined.
+        static_assert(kSemicolonMarker.size() == kAtMarker.size());
+        std::string_view text = piece.substr(kAtMarker.size());
+        if (text.find(kAtMarker.substr(2)) != kNoPosition) {
+            scratch_ = ReplaceAll(ReplaceAll(piece, kSemicolonMarker, ""), kAtMarker, "");
+            text = scratch_;
+        }
         std::size_t start = 0;
-        while (start < scratch_.size() && IsCSpace(scratch_[start])) ++start;
-        const std::size_t close = scratch_.find(')', start);
+        while (start < text.size() && IsCSpace(text[start])) ++start;
+        const std::size_t close = text.find(')', start);
         if (close == kNoPosition || close - start <= 2) return;
-        entries_.add(std::string_view(scratch_).substr(start, close - start + 1));
+        entries_.add(text.substr(start, close - start + 1));
         return;
     }
 

@@ -38,12 +38,13 @@ std::size_t PieceStart(std::size_t at, std::size_t lineStart) {
     return lineStart + (at - lineStart) / kMaxPiece * kMaxPiece;
 }
 
-// Walks the span block by block. For each block, `find(block, carry)` returns
-// the Hits; `carry` is find's own note from the block just before (zero at the
-// start and after a jump). For each hit, the walk works out where its line
-// starts and calls `visit(at, lineStart)`, which returns where to go on from
-// (the end of the piece it fed) or 0 to drop that hit. A dropped "(" drops the
-// other "(" of its piece too, which cannot start with a letter either.
+// Walks the span block by block. For each block, `find(block, carry, newlines,
+// lineOffset)` returns the Hits; `carry` is find's own note from the block just
+// before (zero at the start and after a jump), `newlines` the block's "\n"
+// bytes, `lineOffset` how far into its line the block starts. For each hit, the walk works out
+// where its line starts and calls `visit(at, lineStart)`, which returns where to go on from (the
+// end of the piece it fed) or 0 to drop that hit. A dropped "(" drops the other "(" of its piece
+// too, which cannot start with a letter either.
 //
 // Line starts come from the "\n" bytes of each block, so nothing at all is done
 // for the many lines that hold nothing that matters.
@@ -61,7 +62,7 @@ void WalkSpan(std::string_view span, Find find, Visit visit) {
             left >= kBlock ? ByteBlock(bytes) : ByteBlock::Partial(bytes, left, ' ');
         const std::uint64_t valid = LowBits(left);
         const std::uint64_t newlines = block.match('\n') & valid;
-        Hits hits = find(block, carry);
+        Hits hits = find(block, carry, newlines, base - lineStart);
         hits.marks &= valid;
         hits.parens &= valid;
         std::size_t next = 0;
@@ -106,7 +107,8 @@ void WalkSpan(std::string_view span, Find find, Visit visit) {
 // counts depends on whether the collector is inside a comment, which changes
 // only where a piece is fed, and the walk looks afresh after each one.
 void FeedHeaderSpan(std::string_view span, PrototypeCollector& collector) {
-    const auto find = [&collector](const ByteBlock& block, std::uint64_t& carry) {
+    const auto find = [&collector](const ByteBlock& block, std::uint64_t& carry, std::uint64_t,
+                                   std::size_t) {
         const std::uint64_t slash = block.match('/');
         const std::uint64_t star = block.match('*');
         const std::uint64_t slashBefore = carry & 1;
@@ -126,15 +128,22 @@ void FeedHeaderSpan(std::string_view span, PrototypeCollector& collector) {
     WalkSpan(span, find, visit);
 }
 
-// An assembler piece matters only when it starts with a marker: ";" or "@",
-// then " C".
+// An assembler piece matters only when it starts with a marker, whose first
+// byte is ";" or "@". Pieces start just after a "\n" and, on a line longer
+// than a piece, every 255 bytes: the comment lines of an assembler source that
+// begin with ";" are all looked at, the ";" after an instruction never.
 void FeedAssemblerSpan(std::string_view span, PrototypeCollector& collector) {
-    const auto find = [](const ByteBlock& block, std::uint64_t&) {
-        // The two bytes after the last positions lie in the next block: keep
-        // those positions, the collector checks the whole marker anyway.
-        const std::uint64_t blank = (block.match(' ') >> 1) | (std::uint64_t{1} << 63);
-        const std::uint64_t letter = (block.match('C') >> 2) | (std::uint64_t{3} << 62);
-        return Hits{(block.match(';') | block.match('@')) & blank & letter, 0};
+    const auto find = [](const ByteBlock& block, std::uint64_t&, std::uint64_t newlines,
+                         std::size_t lineOffset) {
+        std::uint64_t starts = newlines << 1;
+        if (lineOffset % kMaxPiece == 0) starts |= 1;
+        if (lineOffset + kBlock > kMaxPiece) {
+            // The line going on from the block before may reach a piece start
+            // inside this block: keep its bytes, the visit checks them.
+            starts |= newlines != 0 ? LowBits(static_cast<std::size_t>(__builtin_ctzll(newlines)))
+                                    : ~std::uint64_t{0};
+        }
+        return Hits{(block.match(';') | block.match('@')) & starts, 0};
     };
     const auto visit = [&](std::size_t at, std::size_t lineStart) -> std::size_t {
         if ((at - lineStart) % kMaxPiece != 0) return 0;

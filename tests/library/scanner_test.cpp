@@ -35,6 +35,11 @@ TEST(ScanLibraryFile, Table) {
         {"/l/Port.s79", "  ; C Function prototype: int PortOpen(int port)\n", ""},  // indented
         {"/l/Port.s79", "; C Function prototype: f()\n", ""},            // ")" at 2 or less
         {"/l/Port.s79", "; C Function prototype: int f(  int a\n", ""},  // no ")"
+        {"/l/Port.s79", "; C Function prototype: int f(@ C Function prototype:int a)\n",
+         "int f(int a)"},  // every marker goes
+        {"/l/Port.s79",
+         "; C Function prototype:@ C Function ; C Function prototype:prototype: g(x)\n",
+         "g(x)"},  // the ";" markers go first, and what that joins goes too
         {"/l/Port.h", "extern int  PortRead (int port , int mode );  // reads\n",
          "int PortRead(int port, int mode)"},
         {"/l/Port.h", "int PortMode(int\tport,char\t mode);\n",
