@@ -1,11 +1,15 @@
 // Any bytes as a library file. The first byte picks the kind of file and how
-// many bytes one read delivers, so the line reader's buffer edges are crossed.
+// many bytes one read delivers, so the readers' buffer edges are crossed. The
+// scan, which looks only at the pieces that can matter, must list exactly what
+// feeding every piece from the line reader lists.
 
 #include <cctype>
 #include <cstdint>
 #include <cstdlib>
 #include <string>
 
+#include "header_marks.h"
+#include "line_reader.h"
 #include "memory_files.h"
 #include "scanner.h"
 
@@ -40,6 +44,21 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const wrennet::ScanResult scan = wrennet::ScanLibraryFile(files, path);
 
     Check(scan.opened && scan.messages.empty());
+    wrennet::PrototypeCollector reference(wrennet::KindOfLibrary(path));
+    const auto source = files.open(path);
+    wrennet::LineReader reader(*source);
+    for (std::string_view piece = reader.next(); !piece.empty(); piece = reader.next()) {
+        reference.feed(piece);
+    }
+    Check(reference.takeSorted().toStrings() == scan.entries.toStrings());
+
+    // The marks of the first piece, found both ways.
+    const std::string_view text(reinterpret_cast<const char*>(data) + 1, size - 1);
+    if (text.find('\0') == std::string_view::npos) {
+        wrennet::HeaderMarks marks;
+        const std::size_t end = wrennet::MarkHeaderPiece(text, 0, marks);
+        Check(marks == wrennet::FindHeaderMarks(text.substr(0, end)));
+    }
     for (std::size_t i = 0; i < scan.entries.size(); ++i) {
         const std::string entry(scan.entries[i]);
         Check(!entry.empty());
