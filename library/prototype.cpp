@@ -90,10 +90,11 @@ void Normalise(std::string_view text, Emit emit) {
     if (heldBlank || heldCommaBlank) emit(' ');
 }
 
-// Masks of one byte value over a text of up to 256 bytes, bit i of word i / 64
-// for byte i, with the neighbours' bits a shift away.
+// Masks of one byte value over a text of up to 64 * Words bytes, bit i of
+// word i / 64 for byte i, with the neighbours' bits a shift away.
+template <std::size_t Words>
 struct TextMask {
-    static constexpr std::size_t kWords = 4;
+    static constexpr std::size_t kWords = Words;
     std::uint64_t word[kWords + 1] = {};  // one word more: zero past the end
 
     // Bit i set when bit i + by is (the byte `by` places further on).
@@ -130,10 +131,9 @@ struct TextMask {
     }
 };
 
-}  // namespace
-
-bool NormalisesToItself(std::string_view text) {
-    if (text.size() > TextMask::kWords * ByteBlock::kSize) return false;
+template <std::size_t Words>
+bool MasksSayItself(std::string_view text) {
+    using TextMask = TextMask<Words>;
     TextMask blank, comma, open, close, tab, letterE, letterX, inside;
     for (std::size_t w = 0; w * ByteBlock::kSize < text.size(); ++w) {
         const std::size_t from = w * ByteBlock::kSize;
@@ -159,6 +159,17 @@ bool NormalisesToItself(std::string_view text) {
     if (blank.meets(special.after(1) | ~inside.after(1) | open.before())) return false;
     if (comma.meets(~blank.after(1) | (special | tab).after(2) | ~inside.after(2))) return false;
     return !letterE.meets(letterX.after(1)) || text.find("extern") == std::string_view::npos;
+}
+
+}  // namespace
+
+// Most declarations fit in one or two blocks, and the masks of one block are
+// a few register operations.
+bool NormalisesToItself(std::string_view text) {
+    if (text.size() <= ByteBlock::kSize) return MasksSayItself<1>(text);
+    if (text.size() <= 2 * ByteBlock::kSize) return MasksSayItself<2>(text);
+    if (text.size() <= 4 * ByteBlock::kSize) return MasksSayItself<4>(text);
+    return false;
 }
 
 // Measured on the C headers of a Debian system: three declarations in four come
