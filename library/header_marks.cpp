@@ -13,7 +13,7 @@ constexpr std::size_t kMaxPiece = 255;
 // `pairs` has bit i set when the pair ends at byte i of the block; the pair
 // starts one byte earlier, so bit 0 means byte 63 of the block before.
 void KeepFirst(std::size_t& mark, std::uint64_t hits, std::size_t blockStart) {
-    if (mark == HeaderMarks::kNone && hits != 0) {
+    if (mark == kNoPosition && hits != 0) {
         mark = blockStart + static_cast<std::size_t>(__builtin_ctzll(hits));
     }
 }

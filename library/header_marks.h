@@ -3,18 +3,19 @@
 #include <cstddef>
 #include <string_view>
 
+#include "common/no_position.h"
+
 namespace wrennet {
 
 // Where a header piece first holds each of the bytes or pairs that decide
-// whether it declares a function (npos when it holds none).
+// whether it declares a function (kNoPosition when it holds none).
 struct HeaderMarks {
-    static constexpr std::size_t kNone = std::string_view::npos;
-    std::size_t commentOpen = kNone;   // "/*"
-    std::size_t commentClose = kNone;  // "*/"
-    std::size_t semicolon = kNone;     // ";"
-    std::size_t lineComment = kNone;   // "//"
-    std::size_t openParen = kNone;     // "("
-    std::size_t closeParen = kNone;    // ")"
+    std::size_t commentOpen = kNoPosition;   // "/*"
+    std::size_t commentClose = kNoPosition;  // "*/"
+    std::size_t semicolon = kNoPosition;     // ";"
+    std::size_t lineComment = kNoPosition;   // "//"
+    std::size_t openParen = kNoPosition;     // "("
+    std::size_t closeParen = kNoPosition;    // ")"
 
     friend bool operator==(const HeaderMarks&, const HeaderMarks&) = default;
 };

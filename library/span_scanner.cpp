@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "byte_block.h"
+#include "common/byte_class.h"
 #include "header_marks.h"
 
 namespace wrennet {
@@ -23,8 +24,6 @@ std::size_t PieceEnd(std::string_view span, std::size_t start) {
                ? static_cast<std::size_t>(static_cast<const char*>(newline) - span.data()) + 1
                : start + window;
 }
-
-bool IsAsciiLetter(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }
 
 // What a block holds that may matter: `marks` always, `parens` only on a piece
 // that starts with a letter. Bit i stands for byte i of the block.
