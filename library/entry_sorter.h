@@ -218,7 +218,36 @@ class EntrySorter {
         return true;
     }
 
+    // How many bytes from `depth` all texts of the range share (without regard
+    // to case): the sort goes straight past them. Generated libraries often
+    // name every function alike ("int Function000123(...)"): keys that start
+    // after the shared part settle most of the order in one sort, where keys
+    // that hold it leave large tied groups for going deeper (the window's
+    // header of 100,000 such declarations: its sort ~2x faster).
+    std::size_t SharedBytes(std::size_t begin, std::size_t end, std::size_t depth) const {
+        const Key& first = keys_[begin];
+        const std::string_view firstText(first.text, first.size);
+        std::size_t shared = first.size - depth;
+        for (std::size_t i = begin + 1; i < end && shared != 0; ++i) {
+            const Key& key = keys_[i];
+            const std::string_view text(key.text, key.size);
+            shared = std::min<std::size_t>(shared, key.size - depth);
+            for (std::size_t at = 0; at < shared; at += kChunk) {
+                const std::uint64_t differ =
+                    FoldedChunk(text, depth + at) ^ FoldedChunk(firstText, depth + at);
+                if (differ != 0) {
+                    shared = std::min<std::size_t>(
+                        shared, at + static_cast<std::size_t>(__builtin_clzll(differ)) / 8);
+                    break;
+                }
+            }
+        }
+        return shared;
+    }
+
     void sortRange(std::size_t begin, std::size_t end, std::size_t depth) {
+        if (end - begin < 2) return;
+        depth += SharedBytes(begin, end, depth);
         // Below the first level the texts are read in a scattered order: ask for
         // each a few keys ahead.
         constexpr std::size_t kAhead = 8;
