@@ -147,6 +147,7 @@ void ParameterPanel::layOut(std::array<ParamChoice, kMaxSlots> slots) {
         controls_.functionCombo->setFocus(Qt::OtherFocusReason);
     }
     slots_ = std::move(slots);
+    layouts_ = {};
     count_ = 0;
     for (int k = 1; k <= kMaxSlots; ++k) {
         if (!slot(k).name.empty()) count_ = k;
@@ -181,19 +182,17 @@ void ParameterPanel::layOut(std::array<ParamChoice, kMaxSlots> slots) {
         label.show();
 
         QComboBox& combo = At(controls_.valueCombos, k);
-        std::vector<std::string>& items = comboItems_[static_cast<std::size_t>(k - 1)];
         combo.clear();
-        items.clear();
-        const std::string& value = slot(k).valueText;
-        if (HasAfterFirst(value, ",")) {
-            items = SplitAt(value, ',');
-            combo.addItems(Shown(items));
+        SlotLayout& offered = layouts_[static_cast<std::size_t>(k - 1)];
+        offered = LayOutSlot(slot(k));
+        if (offered.field == SlotField::Combo) {
+            combo.addItems(Shown(offered.items));
             combo.setCurrentIndex(0);
             combo.setGeometry(x, g.rowTop, spacing_.slotWidth, g.rowHeight);
             combo.show();
             continue;
         }
-        if (HasAfterFirst(value, "|")) slot(k).entryText = value.substr(0, value.find('|'));
+        slot(k).entryText = offered.entryText;
         QLineEdit& edit = At(controls_.valueEdits, k);
         edit.setGeometry(x, g.rowTop, spacing_.slotWidth, g.rowHeight);
         edit.show();
@@ -233,8 +232,7 @@ void ParameterPanel::enterValueEdit(int k) {
     controls_.parameterGroup->repaint();
     host_.showFieldValues();
     closeChoiceLists(k);
-    const std::string& value = slot(k).valueText;
-    if (HasAfterFirst(value, "|")) {
+    if (layout(k).isChoiceList) {
         hideGroupBox();
         // A hidden control cannot take the focus: the list shows in its parked
         // place until entering it puts it beneath the slot. Leaving this edit
@@ -242,7 +240,7 @@ void ParameterPanel::enterValueEdit(int k) {
         QListWidget& list = At(controls_.choiceLists, k);
         list.show();
         list.setFocus(Qt::OtherFocusReason);
-    } else if (HasAfterFirst(value, ".exe") && guard_ != kHelperLaunched) {
+    } else if (layout(k).isHelper && guard_ != kHelperLaunched) {
         startHelper(k);
     }
     host_.showFieldValues();
@@ -260,7 +258,7 @@ void ParameterPanel::leaveValueEdit(int k) {
 void ParameterPanel::enterChoiceList(int k) {
     closeChoiceLists(k);
     const ParamChoice& choice = slot(k);
-    if (!HasAfterFirst(choice.valueText, "|")) {
+    if (!layout(k).isChoiceList) {
         host_.showFieldValues();
         return;
     }
@@ -364,7 +362,7 @@ std::array<SlotValue, kMaxSlots> ParameterPanel::valuesForCopy() const {
         value.entryText = slots_[k].entryText;
         const QComboBox& combo = *controls_.valueCombos[k];
         const int index = combo.currentIndex();
-        const std::vector<std::string>& items = comboItems_[k];
+        const std::vector<std::string>& items = layouts_[k].items;
         // The item counts as selected while the field still shows it; text the
         // user typed over it is what the user sees, and so what is copied.
         if (index >= 0 && static_cast<std::size_t>(index) < items.size() &&

@@ -12,6 +12,7 @@
 #include "main_window_controls.h"
 #include "message.h"
 #include "param_choices.h"
+#include "slot_layout.h"
 
 class QWidget;
 
@@ -130,6 +131,7 @@ class ParameterPanel final : public QObject {
     void hideGroupBox();
     int slotX(int slot) const { return geometry_.slotLeft + (slot - 1) * spacing_.pitch; }
     ParamChoice& slot(int k) { return slots_[static_cast<std::size_t>(k - 1)]; }
+    const SlotLayout& layout(int k) const { return layouts_[static_cast<std::size_t>(k - 1)]; }
 
     const MainWindowControls& controls_;
     Host& host_;
@@ -147,9 +149,10 @@ class ParameterPanel final : public QObject {
     SlotSpacing spacing_;
     std::array<ParamChoice, kMaxSlots> slots_;
     int count_ = 0;
-    // The items as bytes: what the combos and lists show is decoded, and the
-    // value taken back must be the library's own bytes.
-    std::array<std::vector<std::string>, kMaxSlots> comboItems_;
+    // What each slot offers, and the items as bytes: what the combos and
+    // lists show is decoded, and the value taken back must be the library's
+    // own bytes.
+    std::array<SlotLayout, kMaxSlots> layouts_;
     std::array<std::vector<std::string>, kMaxSlots> listItems_;
     int guard_ = 0;
 };
