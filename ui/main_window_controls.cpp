@@ -37,15 +37,15 @@ struct Control {
     bool enabled = true;
 };
 
-// The least width that shows a button's text whole inside its frame: buttons
-// were laid out for a narrower font too, and grow from their left edge.
+// The least width that shows a button's text whole inside its frame, with an
+// average character's room on either side: buttons were laid out for a
+// narrower font too, and grow from their left edge.
 int WidthForText(const QPushButton& button) {
     QString shown = button.text();
     shown.remove(QRegularExpression(QStringLiteral("&(?!&)")));
-    const QStyle& style = *button.style();
-    return button.fontMetrics().horizontalAdvance(shown) +
-           style.pixelMetric(QStyle::PM_ButtonMargin, nullptr, &button) +
-           2 * style.pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, &button);
+    const QFontMetrics metrics = button.fontMetrics();
+    const int frame = button.style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, &button);
+    return metrics.horizontalAdvance(shown) + 2 * metrics.averageCharWidth() + 2 * frame;
 }
 
 // Creates the window's controls one kind at a time; each is a child of the
@@ -181,8 +181,7 @@ MainWindowControls BuildMainWindowControls(QDialog& window, const DialogUnits& u
                                .tooltip = "Browse to add another library."});
     c.libraryCombo = make.dropDown({.name = "libraryCombo", .id = 1005, .rect = {7, 31, 458, 139}},
                                    PopupComboBox::ScrollBarSide::Left);
-    c.libraryCombo->setEditable(true);
-    c.libraryCombo->setInsertPolicy(QComboBox::NoInsert);
+    c.libraryCombo->makeEditable();
     c.libraryCombo->lineEdit()->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
 
     c.functionComboLabel = make.label(
@@ -220,6 +219,12 @@ MainWindowControls BuildMainWindowControls(QDialog& window, const DialogUnits& u
     c.libraryGroup =
         make.group({.name = "libraryGroup", .text = "Select &Library", .rect = {5, 5, 460, 45}});
     c.libraryGroup->setBuddy(c.libraryCombo);
+    // The combo's layout runs to the frame's own right edge, over its line; it
+    // stands as far inside on the right as on the left.
+    QRect libraryField = c.libraryCombo->geometry();
+    libraryField.setRight(c.libraryGroup->geometry().right() -
+                          (libraryField.left() - c.libraryGroup->geometry().left()));
+    c.libraryCombo->setGeometry(libraryField);
 
     constexpr int kSeparatorX[] = {15, 31, 51};
     for (std::size_t k = 0; k < c.separators.size(); ++k) {

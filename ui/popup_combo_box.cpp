@@ -1,6 +1,8 @@
 #include "popup_combo_box.h"
 
 #include <QAbstractItemView>
+#include <QKeyEvent>
+#include <QLineEdit>
 #include <QListView>
 #include <QMetaObject>
 #include <QProxyStyle>
@@ -32,6 +34,22 @@ class LeftToRightItemDelegate final : public QStyledItemDelegate {
     }
 };
 
+class MnemonicKeysLineEdit final : public QLineEdit {
+  public:
+    using QLineEdit::QLineEdit;
+
+  protected:
+    void keyPressEvent(QKeyEvent* event) override {
+        // Ctrl+Alt stands for AltGr on some keyboards, which types characters.
+        const Qt::KeyboardModifiers modifiers = event->modifiers();
+        if ((modifiers & Qt::AltModifier) && !(modifiers & Qt::ControlModifier)) {
+            event->ignore();  // the combo still opens its list on Alt+Down
+            return;
+        }
+        QLineEdit::keyPressEvent(event);
+    }
+};
+
 }  // namespace
 
 PopupComboBox::PopupComboBox(QWidget* parent, ScrollBarSide side) : QComboBox(parent) {
@@ -52,6 +70,11 @@ PopupComboBox::PopupComboBox(QWidget* parent, ScrollBarSide side) : QComboBox(pa
         view()->setLayoutDirection(Qt::RightToLeft);
         setItemDelegate(new LeftToRightItemDelegate(this));
     }
+}
+
+void PopupComboBox::makeEditable() {
+    setLineEdit(new MnemonicKeysLineEdit(this));
+    setInsertPolicy(QComboBox::NoInsert);
 }
 
 void PopupComboBox::showPopup() {

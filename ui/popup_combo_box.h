@@ -17,6 +17,11 @@ class PopupComboBox final : public QComboBox {
 
     explicit PopupComboBox(QWidget* parent, ScrollBarSide side = ScrollBarSide::Right);
 
+    // Gives the combo an edit field for typing. Alt with a key is left to the
+    // window's mnemonics and never typed: a letter that is no mnemonic does
+    // nothing rather than landing in the field.
+    void makeEditable();
+
     void showPopup() override;
     void hidePopup() override;
     bool isPopupOpen() const { return popupOpen_; }

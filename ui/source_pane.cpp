@@ -8,6 +8,11 @@
 #include <algorithm>
 
 namespace wrennet {
+namespace {
+
+constexpr int kCaretWidth = 1;
+
+}  // namespace
 
 SourcePane::SourcePane(QWidget* parent) : QAbstractScrollArea(parent) {
     setFocusPolicy(Qt::StrongFocus);
@@ -73,6 +78,27 @@ void SourcePane::paintEvent(QPaintEvent*) {
         }
         painter.drawText(x, top + metrics.ascent(), text);
     }
+    if (!hasFocus()) return;
+    // A keyboard user sees where the focus is, and where the caret stands:
+    // the line a name without documentation scrolls to.
+    if (cursor_.line >= first && cursor_.line < last) {
+        const int caretX = x + static_cast<int>(cursor_.column) * width - kCaretWidth;
+        const int top = (cursor_.line - first) * height;
+        painter.fillRect(caretX, top, kCaretWidth, height, palette().color(QPalette::Text));
+    }
+    painter.setPen(palette().color(QPalette::Highlight));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(viewport()->rect().adjusted(0, 0, -1, -1));
+}
+
+void SourcePane::focusInEvent(QFocusEvent* event) {
+    QAbstractScrollArea::focusInEvent(event);
+    viewport()->update();
+}
+
+void SourcePane::focusOutEvent(QFocusEvent* event) {
+    QAbstractScrollArea::focusOutEvent(event);
+    viewport()->update();
 }
 
 void SourcePane::resizeEvent(QResizeEvent* event) {

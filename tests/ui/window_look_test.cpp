@@ -1,7 +1,9 @@
 // How the window looks and answers the keyboard: scroll bars of the dropped
 // lists, controls inside their frames, focus shown where it is.
 #include <QAbstractItemView>
+#include <QGroupBox>
 #include <QScrollBar>
+#include <QSignalSpy>
 
 #include "session.h"
 
@@ -31,6 +33,24 @@ struct ScrollBarRow {
     bool barOnLeft;
 };
 
+struct TypedKeyRow {
+    Qt::Key key;
+    Qt::KeyboardModifiers modifiers;
+    QString fieldAfter;
+};
+
+// The visible push buttons, combos and panes: what a frame must not cover.
+QList<QWidget*> Controls(QWidget& window) {
+    QList<QWidget*> controls;
+    for (QWidget* control : window.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (control->isVisible() && qobject_cast<QGroupBox*>(control) == nullptr &&
+            (control->focusPolicy() & Qt::TabFocus)) {
+            controls << control;
+        }
+    }
+    return controls;
+}
+
 }  // namespace
 
 class WindowLookTest : public QObject {
@@ -38,6 +58,12 @@ class WindowLookTest : public QObject {
   private Q_SLOTS:
     void dropDownScrollBars_data();
     void dropDownScrollBars();
+    void controlsInsideFrames();
+    void buttonTextsPadded();
+    void sourcePaneShowsFocusAndCaret();
+    void altKeysLeftToMnemonics_data();
+    void altKeysLeftToMnemonics();
+    void altDownStillOpensLibraryList();
 };
 
 void WindowLookTest::dropDownScrollBars_data() {
@@ -63,6 +89,91 @@ void WindowLookTest::dropDownScrollBars() {
     QVERIFY(bar.isVisible());
     const int barLeft = bar.mapToGlobal(QPoint()).x() - list.mapToGlobal(QPoint()).x();
     QCOMPARE(barLeft < list.width() / 2, row.barOnLeft);
+    CloseList(combo);
+}
+
+// A frame's line stays clear: what stands within a frame ends before its left,
+// right and bottom lines (two pixels each).
+void WindowLookTest::controlsInsideFrames() {
+    Session session;
+    wrennet::WrennetDlg& window = Shown(session.start("[Last]\nIntro=No\n"));
+    for (QGroupBox* group : window.findChildren<QGroupBox*>()) {
+        if (!group->isVisible()) continue;
+        const QRect inside = group->geometry().adjusted(2, 0, -2, -2);
+        for (QWidget* control : Controls(window)) {
+            if (!group->geometry().intersects(control->geometry())) continue;
+            QVERIFY2(inside.contains(control->geometry()),
+                     qPrintable(control->objectName() + " covers " + group->objectName()));
+        }
+    }
+}
+
+// Every button's text has at least an average character's room on either side.
+void WindowLookTest::buttonTextsPadded() {
+    Session session;
+    wrennet::WrennetDlg& window = Shown(session.start("[Last]\nIntro=No\n"));
+    for (QWidget* control : Controls(window)) {
+        auto* button = qobject_cast<QPushButton*>(control);
+        if (button == nullptr) continue;
+        const QFontMetrics metrics = button->fontMetrics();
+        const int room = button->width() - metrics.horizontalAdvance(button->text().remove(u'&'));
+        QVERIFY2(room >= 2 * metrics.averageCharWidth(), qPrintable(button->objectName()));
+    }
+}
+
+void WindowLookTest::sourcePaneShowsFocusAndCaret() {
+    Session session;
+    session.write("a.s79", "; C Function prototype: int Fn(int port)\n");
+    wrennet::WrennetDlg& window =
+        Shown(session.start("[Last]\nIntro=No\n[Libraries]\n%Fa.s79=Yes\n"));
+    window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    wrennet::SourcePane& pane = *window.controls().sourcePane;
+    QWidget& view = *pane.viewport();
+    const int lineMiddle = QFontMetrics(pane.font()).lineSpacing() / 2;
+    // The frame's left edge halfway down, and the caret before the first character.
+    const QPoint frame(0, view.height() / 2), caret(3, lineMiddle);
+    const QColor highlight = pane.palette().color(QPalette::Highlight);
+    const QColor text = pane.palette().color(QPalette::Text);
+
+    const QImage unfocused = view.grab().toImage();
+    QVERIFY(unfocused.pixelColor(frame) != highlight);
+    QVERIFY(unfocused.pixelColor(caret) != text);
+
+    pane.setFocus(Qt::TabFocusReason);
+    QTRY_VERIFY(pane.hasFocus());
+    const QImage focused = view.grab().toImage();
+    QCOMPARE(focused.pixelColor(frame), highlight);
+    QCOMPARE(focused.pixelColor(caret), text);
+}
+
+void WindowLookTest::altKeysLeftToMnemonics_data() {
+    QTest::addColumn<TypedKeyRow>("row");
+    QTest::newRow("a plain letter is typed")
+        << TypedKeyRow{.key = Qt::Key_Q, .modifiers = Qt::NoModifier, .fieldAfter = "q"};
+    QTest::newRow("Alt with a letter that is no mnemonic types nothing")
+        << TypedKeyRow{.key = Qt::Key_Q, .modifiers = Qt::AltModifier, .fieldAfter = ""};
+    QTest::newRow("Alt with a digit types nothing")
+        << TypedKeyRow{.key = Qt::Key_7, .modifiers = Qt::AltModifier, .fieldAfter = ""};
+}
+
+void WindowLookTest::altKeysLeftToMnemonics() {
+    QFETCH(TypedKeyRow, row);
+    Session session;
+    wrennet::WrennetDlg& window = Shown(session.start("[Last]\nIntro=No\n"));
+    wrennet::PopupComboBox& combo = *window.controls().libraryCombo;
+    combo.setFocus(Qt::ShortcutFocusReason);
+    QTest::keyClick(combo.lineEdit(), row.key, row.modifiers);
+    QCOMPARE(combo.lineEdit()->text(), row.fieldAfter);
+}
+
+void WindowLookTest::altDownStillOpensLibraryList() {
+    Session session;
+    wrennet::WrennetDlg& window = Shown(session.start(WriteLibraries(session, 2, 1)));
+    wrennet::PopupComboBox& combo = *window.controls().libraryCombo;
+    QSignalSpy opened(&combo, &wrennet::PopupComboBox::popupAboutToShow);
+    QTest::keyClick(combo.lineEdit(), Qt::Key_Down, Qt::AltModifier);
+    QCOMPARE(opened.count(), 1);
     CloseList(combo);
 }
 
