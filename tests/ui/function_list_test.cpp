@@ -33,11 +33,15 @@ wrennet::WrennetDlg& StartOn(Session& session, const std::string& library,
 }
 
 struct OpenCloseRow {
-    std::string library, lastChoice;
+    std::string library;
+    std::string lastChoice;
     int selectedWhileOpen;
-    std::string choiceWhileOpen, paneWhileOpen;
-    int closeOn;
-    std::string choiceAfter, paneAfter;
+    std::string choiceWhileOpen;
+    std::string paneWhileOpen;
+    int closeOn;  // -1: closed on the entry it opened on
+    std::string choiceAfter;
+    std::string paneAfter;
+    QString functionAfter;    // the name shown in the parameter panel
     std::string helperAfter;  // relative to the folder; "-" for none
 };
 
@@ -56,21 +60,50 @@ class FunctionListTest : public QObject {
 
 void FunctionListTest::openAndClose_data() {
     QTest::addColumn<OpenCloseRow>("row");
-    // clang-format off
-    QTest::newRow("last choice third, pane on the first, close on the second") << OpenCloseRow{
-        "lib/Port.s79", "void PortReset(void)", 2, "void PortReset(void)", "int PortClose closes",
-        1, "int PortRead(int port, int mode)", "@param mode :{RD|WR}", "-"};
-    QTest::newRow("last choice in other letter case: selected, not rewritten") << OpenCloseRow{
-        "lib/Port.s79", "INT PORTREAD(INT PORT, INT MODE)", 1, "INT PORTREAD(INT PORT, INT MODE)",
-        "int PortClose closes", -1, "int PortRead(int port, int mode)",
-        "@brief int PortRead reads.", "-"};
-    QTest::newRow("unknown last choice: the first entry, written at once") << OpenCloseRow{
-        "lib/Port.s79", "int Gone(void)", 0, "int PortClose(int port)", "int PortClose closes",
-        -1, "int PortClose(int port)", "int PortClose closes", "-"};
-    QTest::newRow("header with its source in a src folder and a helper beside it") << OpenCloseRow{
-        "Include/Port.h", "", 0, "int PortOpen(int port)", "int PortOpen opens",
-        1, "int PortRead(int port, int mode)", "@note Ask probe.exe", "src/probe.exe"};
-    // clang-format on
+    QTest::newRow("last choice third, pane on the first, close on the second")
+        << OpenCloseRow{.library = "lib/Port.s79",
+                        .lastChoice = "void PortReset(void)",
+                        .selectedWhileOpen = 2,
+                        .choiceWhileOpen = "void PortReset(void)",
+                        .paneWhileOpen = "int PortClose closes",
+                        .closeOn = 1,
+                        .choiceAfter = "int PortRead(int port, int mode)",
+                        .paneAfter = "@param mode :{RD|WR}",
+                        .functionAfter = "PortRead",
+                        .helperAfter = "-"};
+    QTest::newRow("last choice in other letter case: selected, not rewritten")
+        << OpenCloseRow{.library = "lib/Port.s79",
+                        .lastChoice = "INT PORTREAD(INT PORT, INT MODE)",
+                        .selectedWhileOpen = 1,
+                        .choiceWhileOpen = "INT PORTREAD(INT PORT, INT MODE)",
+                        .paneWhileOpen = "int PortClose closes",
+                        .closeOn = -1,
+                        .choiceAfter = "int PortRead(int port, int mode)",
+                        .paneAfter = "@brief int PortRead reads.",
+                        .functionAfter = "PortRead",
+                        .helperAfter = "-"};
+    QTest::newRow("unknown last choice: the first entry, written at once")
+        << OpenCloseRow{.library = "lib/Port.s79",
+                        .lastChoice = "int Gone(void)",
+                        .selectedWhileOpen = 0,
+                        .choiceWhileOpen = "int PortClose(int port)",
+                        .paneWhileOpen = "int PortClose closes",
+                        .closeOn = -1,
+                        .choiceAfter = "int PortClose(int port)",
+                        .paneAfter = "int PortClose closes",
+                        .functionAfter = "PortClose",
+                        .helperAfter = "-"};
+    QTest::newRow("header with its source in a src folder and a helper beside it")
+        << OpenCloseRow{.library = "Include/Port.h",
+                        .lastChoice = "",
+                        .selectedWhileOpen = 0,
+                        .choiceWhileOpen = "int PortOpen(int port)",
+                        .paneWhileOpen = "int PortOpen opens",
+                        .closeOn = 1,
+                        .choiceAfter = "int PortRead(int port, int mode)",
+                        .paneAfter = "@note Ask probe.exe",
+                        .functionAfter = "PortRead",
+                        .helperAfter = "src/probe.exe"};
 }
 
 void FunctionListTest::openAndClose() {
@@ -93,8 +126,7 @@ void FunctionListTest::openAndClose() {
     QCOMPARE(session.settings().choice(), row.choiceAfter);
     QVERIFY2(Holds(window.paneText(), row.paneAfter), window.paneText().c_str());
     QVERIFY(session.platform.messages.empty());
-    QCOMPARE(window.controls().functionLabel->text(),
-             QString::fromStdString(window.functionName()));
+    QCOMPARE(window.controls().functionLabel->text(), row.functionAfter);
     const bool helper = row.helperAfter != "-";
     QCOMPARE(window.helperPath(), helper ? session.path(row.helperAfter) : "-");
     QCOMPARE(window.controls().helpersButton->isHidden(), !helper);

@@ -42,11 +42,13 @@ struct UnlistRow {
     std::string ini;
     bool yes;
     QStringList listedAfter;
-    std::string libraryAfter, paneHolds;
+    std::string libraryAfter;
+    std::string paneHolds;
 };
 
 struct OddPathRow {
-    std::string name, content;
+    std::string name;
+    std::string content;
     QString shownName;
     int functions;
 };
@@ -149,11 +151,22 @@ void LibraryListTest::addLibrary() {
 void LibraryListTest::unlistLibrary_data() {
     QTest::addColumn<UnlistRow>("row");
     QTest::newRow("yes: the first remaining library takes over")
-        << UnlistRow{kTwoLibraries, true, {"%Fa.s79"}, "%Fa.s79", "Alpha library"};
-    QTest::newRow("no: nothing changes")
-        << UnlistRow{kTwoLibraries, false, {"%Fa.s79", "%Fb.s79"}, "%Fb.s79", "Beta library"};
-    QTest::newRow("yes on the last library: it stays remembered") << UnlistRow{
-        "[Last]\nIntro=No\n[Libraries]\n%Fb.s79=Yes\n", true, {}, "%Fb.s79", "Beta library"};
+        << UnlistRow{.ini = kTwoLibraries,
+                     .yes = true,
+                     .listedAfter = {"%Fa.s79"},
+                     .libraryAfter = "%Fa.s79",
+                     .paneHolds = "Alpha library"};
+    QTest::newRow("no: nothing changes") << UnlistRow{.ini = kTwoLibraries,
+                                                      .yes = false,
+                                                      .listedAfter = {"%Fa.s79", "%Fb.s79"},
+                                                      .libraryAfter = "%Fb.s79",
+                                                      .paneHolds = "Beta library"};
+    QTest::newRow("yes on the last library: it stays remembered")
+        << UnlistRow{.ini = "[Last]\nIntro=No\n[Libraries]\n%Fb.s79=Yes\n",
+                     .yes = true,
+                     .listedAfter = {},
+                     .libraryAfter = "%Fb.s79",
+                     .paneHolds = "Beta library"};
 }
 
 void LibraryListTest::unlistLibrary() {
@@ -195,10 +208,15 @@ void LibraryListTest::closeUpSwitchesLibrary() {
 void LibraryListTest::oddLibraryPaths_data() {
     QTest::addColumn<OddPathRow>("row");
     QTest::newRow("blanks and a byte that is not UTF-8: all shown as Windows-1252")
-        << OddPathRow{"my lib \xe9t\xc3\xa9.s79", Library("Odd"),
-                      QString::fromUtf8("my lib \xc3\xa9t\xc3\x83\xc2\xa9.s79"), 1};
+        << OddPathRow{.name = "my lib \xe9t\xc3\xa9.s79",
+                      .content = Library("Odd"),
+                      .shownName = QString::fromUtf8("my lib \xc3\xa9t\xc3\x83\xc2\xa9.s79"),
+                      .functions = 1};
     QTest::newRow("binary file") << OddPathRow{
-        "blob.s79", std::string("\x00\x01\xff; C Function prototype: x()\n", 33), "blob.s79", 0};
+        .name = "blob.s79",
+        .content = std::string("\x00\x01\xff; C Function prototype: x()\n", 33),
+        .shownName = "blob.s79",
+        .functions = 0};
 }
 
 void LibraryListTest::oddLibraryPaths() {
