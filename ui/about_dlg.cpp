@@ -17,16 +17,17 @@ AboutDlg::AboutDlg(QWidget* parent) : QDialog(parent) {
     setFixedSize(units.x(235), units.y(55));
 
     auto* icon = new QLabel(this);
-    icon->setObjectName(QStringLiteral("icon"));
+    icon->setObjectName(QStringLiteral("iconLabel"));
     icon->setPixmap(QIcon(QStringLiteral(":/icons/wrennet.png")).pixmap(32, 32));
     icon->setGeometry(units.x(11), units.y(17), 32, 32);
 
     auto* version = new QLabel(QStringLiteral("Wrennet Version 2.0"), this);
-    version->setObjectName(QStringLiteral("version"));
+    version->setObjectName(QStringLiteral("versionLabel"));
     version->setGeometry(units.toPixels({40, 10, 119, 8}));
 
     auto* ok = new QPushButton(QStringLiteral("OK"), this);
-    ok->setObjectName(QStringLiteral("1"));
+    ok->setObjectName(QStringLiteral("okButton"));
+    ok->setProperty("controlId", 1);
     ok->setGeometry(units.toPixels({178, 7, 50, 14}));
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);

@@ -175,8 +175,8 @@ void StartUpTest::aboutBox() {
     QTimer::singleShot(0, [&] {
         QWidget* box = QApplication::activeModalWidget();
         QVERIFY(box != nullptr);
-        auto* ok = box->findChild<QPushButton*>("1");
-        about << box->windowTitle() << box->findChild<QLabel*>("version")->text() << ok->text();
+        auto* ok = box->findChild<QPushButton*>("okButton");
+        about << box->windowTitle() << box->findChild<QLabel*>("versionLabel")->text() << ok->text();
         ok->click();
     });
     window.showAbout();
