@@ -1,9 +1,12 @@
 // Times the window against the bare core on large libraries, offscreen:
 //   window_bench                 all figures, each against the core scan of the same file
+//   window_bench --panel         only the parameter panel's figures (5,000-item value lists)
 //   window_bench --first-frame   starts the window on an empty list and prints the
 //                                wall-clock time (ns since the epoch) of its first paint
 #include <QApplication>
 #include <QEvent>
+#include <QLineEdit>
+#include <QListWidget>
 #include <QTimer>
 #include <algorithm>
 #include <chrono>
@@ -16,6 +19,7 @@
 #include "../../tests/settings/temp_folder.h"
 #include "../../tests/ui/fake_platform.h"
 #include "file_reader.h"
+#include "param_choices.h"
 #include "popup_combo_box.h"
 #include "scanner.h"
 #include "source_lookup.h"
@@ -104,6 +108,78 @@ int FirstFrame(int argc, char* argv[]) {
     return QApplication::exec();
 }
 
+// A function whose value combo and choice list hold 5,000 items each: laying
+// the panel out once the function's details are read, Copy, and opening the
+// list from its value edit, each as the user's focus change runs it.
+void PanelFigures(const wrennet::FileReader& files) {
+    TempFolder folder;
+    std::string modes, flags;
+    for (int i = 0; i < 5000; ++i) {
+        modes += (i ? "," : "") + std::to_string(i);
+        flags += (i ? "|FLAG_" : "FLAG_") + std::to_string(i);
+    }
+    const std::string prototype = "int Wide(int mode, int flags, int level)";
+    const std::string library = folder.path() + "Wide.s79";
+    TempFolder::write(
+        library,
+        "/**\n" + prototype + "\n * @brief " + prototype + " takes its pick.\n * @param mode :{" +
+            modes + "}\n * @param flags :{" + flags +
+            "}\n * @param level :{0-255}\n */\n; C Function prototype: " + prototype + "\n");
+    TempFolder::write(folder.path() + "Wrennet.ini", "[Last]\nIntro=No\nChoice=" + prototype +
+                                                         "\nLibrary=" + library +
+                                                         "\n[Libraries]\n" + library + "=Yes\n");
+    FakePlatform platform(folder.path() + "wrennet");
+    wrennet::WrennetApp app(platform, files);
+    wrennet::WrennetDlg& window = app.startUp();
+    window.show();
+    QApplication::setActiveWindow(&window);
+    Settle();
+    window.onFunctionDropDown();
+    window.onFunctionCloseUp();
+    Settle();
+
+    const wrennet::FunctionDetails details =
+        wrennet::ReadParamChoices(files, library, prototype, window.paneText().size());
+    const double lookup = BestOf(5, [&] {
+        (void)wrennet::ReadParamChoices(files, library, prototype, window.paneText().size());
+    });
+    Report("reading the 5,000-item lists (the lookup)", lookup, 0, "-");
+    const double layOut = BestOf(5, [&] {
+        window.panel().layOut(details.slots);
+        window.showFieldValues();
+        window.repaint();
+        Settle();
+    });
+    Report("panel laid out and shown after it", layOut, 0, "< 50 ms");
+    const double choose = BestOf(5, [&] {
+        window.onFunctionCloseUp();
+        window.repaint();
+        Settle();
+    });
+    Report("  the whole choice of the function", choose, 0, "-");
+
+    auto& c = window.controls();
+    const double copy = BestOf(20, [&] { window.copyFunctionText(); });
+    Report("Copy", copy, 0, "< 5 ms");
+    double open = 1e300;
+    double leave = 1e300;
+    for (int run = 0; run < 5; ++run) {
+        open = std::min(open, MillisecondsOf([&] {
+                            c.valueEdits[1]->setFocus(Qt::TabFocusReason);
+                            c.choiceLists[1]->repaint();
+                            Settle();
+                        }));
+        leave = std::min(leave, MillisecondsOf([&] {
+                             c.functionCombo->setFocus(Qt::TabFocusReason);
+                             Settle();
+                         }));
+    }
+    Report("opening the 5,000-item choice list", open, 0, "< 50 ms");
+    Report("leaving it, the selection joined", leave, 0, "-");
+    std::printf("list items: %d; clipboard: %.40s...\n", c.choiceLists[1]->count(),
+                platform.clipboard.c_str());
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
@@ -112,6 +188,10 @@ int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     TempFolder folder;
     wrennet::PosixFileReader files;
+    if (argc > 1 && std::strcmp(argv[1], "--panel") == 0) {
+        PanelFigures(files);
+        return 0;
+    }
 
     const std::string header = folder.path() + "Big.h";
     TempFolder::write(header, HeaderWithPrototypes(100000));
@@ -184,5 +264,6 @@ int main(int argc, char* argv[]) {
     });
     Report("label-click scroll in the 20 MB pane", scroll, 0, "< 50 ms");
     std::printf("messages shown during the run: %zu\n", platform.messages.size());
+    PanelFigures(files);
     return 0;
 }
