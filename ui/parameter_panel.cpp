@@ -305,6 +305,10 @@ void ParameterPanel::leaveChoiceList(int k) {
     QLineEdit& edit = At(controls_.valueEdits, k);
     edit.setGeometry(slotX(k), geometry_.rowTop, spacing_.slotWidth, geometry_.rowHeight);
     edit.show();
+    // The focus went to another program. It comes back to the slot's edit,
+    // which opens the list again, rather than to whatever control follows the
+    // hidden list.
+    if (!window_.isActiveWindow()) edit.setFocus(Qt::OtherFocusReason);
     host_.showFieldValues();
 }
 
