@@ -50,7 +50,8 @@ class CloseWatch final : public QObject {
 
   protected:
     bool eventFilter(QObject*, QEvent* event) override {
-        if (event->type() == QEvent::Close || event->type() == QEvent::Hide) loop_.quit();
+        // Only a close: minimising hides the window too, and must not end the wait.
+        if (event->type() == QEvent::Close) loop_.quit();
         return false;
     }
 
