@@ -144,32 +144,39 @@ class EntrySorter {
         if (count < 2) return false;
         classOf.resize(count);
         std::vector<std::uint32_t> firsts;  // the first entry of each class
-        std::vector<std::uint32_t> slots(std::bit_ceil(std::min(count, kTrial) * 2), 0);
+        // A slot holds the top half of its class's hash beside the class number
+        // plus one, so that a probe reads the class's first entry only when the
+        // hashes agree (that entry lies anywhere in memory).
+        std::vector<std::uint64_t> slots(std::bit_ceil(std::min(count, kTrial) * 2), 0);
         const auto place = [&slots](std::uint64_t hash) {
             return static_cast<std::size_t>(hash) & (slots.size() - 1);
         };
+        constexpr std::uint64_t kTag = 0xFFFFFFFF00000000ull;
         for (std::size_t i = 0; i < count; ++i) {
             if (i == kTrial && firsts.size() * 10 > kTrial * 9) return false;
             if (firsts.size() * 2 >= slots.size()) {
                 // Spread the classes over a table twice as large.
                 slots.assign(slots.size() * 2, 0);
                 for (std::uint32_t c = 0; c < firsts.size(); ++c) {
-                    std::size_t slot = place(FoldedHash(keys_[firsts[c]]));
+                    const std::uint64_t hash = FoldedHash(keys_[firsts[c]]);
+                    std::size_t slot = place(hash);
                     while (slots[slot] != 0) slot = (slot + 1) & (slots.size() - 1);
-                    slots[slot] = c + 1;
+                    slots[slot] = (hash & kTag) | (c + 1);
                 }
             }
             const Key& key = keys_[i];
-            for (std::size_t slot = place(FoldedHash(key));;
-                 slot = (slot + 1) & (slots.size() - 1)) {
-                if (slots[slot] == 0) {
+            const std::uint64_t hash = FoldedHash(key);
+            for (std::size_t slot = place(hash);; slot = (slot + 1) & (slots.size() - 1)) {
+                const std::uint64_t held = slots[slot];
+                if (held == 0) {
                     classOf[i] = static_cast<std::uint32_t>(firsts.size());
                     firsts.push_back(static_cast<std::uint32_t>(i));
-                    slots[slot] = static_cast<std::uint32_t>(firsts.size());
+                    slots[slot] = (hash & kTag) | firsts.size();
                     break;
                 }
-                if (FoldedEqual(keys_[firsts[slots[slot] - 1]], key)) {
-                    classOf[i] = slots[slot] - 1;
+                const auto heldClass = static_cast<std::uint32_t>(held) - 1;
+                if ((held & kTag) == (hash & kTag) && FoldedEqual(keys_[firsts[heldClass]], key)) {
+                    classOf[i] = heldClass;
                     break;
                 }
             }
