@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include "byte_block.h"
+#include "common/byte_class.h"
 
 namespace wrennet {
 namespace {
@@ -36,6 +37,8 @@ HeaderMarks FindHeaderMarks(std::string_view piece) {
 // searches pay six times for getting started.
 std::size_t MarkHeaderPiece(std::string_view span, std::size_t start, HeaderMarks& marks) {
     marks = HeaderMarks{};
+    // Of a piece that cannot start a declaration, only the comment marks count.
+    const bool declaration = start < span.size() && IsAsciiLetter(span[start]);
     const std::size_t window = std::min(span.size() - start, kMaxPiece);
     std::uint64_t slashBefore = 0;  // the last byte of the block before was "/"
     std::uint64_t starBefore = 0;
@@ -57,10 +60,12 @@ std::size_t MarkHeaderPiece(std::string_view span, std::size_t start, HeaderMark
         const std::size_t pairStart = from - 1;  // wraps for the first block, whose bit 0 is clear
         KeepFirst(marks.commentOpen, star & afterSlash, pairStart);
         KeepFirst(marks.commentClose, slash & afterStar, pairStart);
-        KeepFirst(marks.lineComment, slash & afterSlash, pairStart);
-        KeepFirst(marks.semicolon, block.match(';') & inside, from);
-        KeepFirst(marks.openParen, block.match('(') & inside, from);
-        KeepFirst(marks.closeParen, block.match(')') & inside, from);
+        if (declaration) {
+            KeepFirst(marks.lineComment, slash & afterSlash, pairStart);
+            KeepFirst(marks.semicolon, block.match(';') & inside, from);
+            KeepFirst(marks.openParen, block.match('(') & inside, from);
+            KeepFirst(marks.closeParen, block.match(')') & inside, from);
+        }
         if (newline != 0) {
             return start + from + static_cast<std::size_t>(__builtin_ctzll(newline)) + 1;
         }

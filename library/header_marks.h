@@ -25,7 +25,9 @@ HeaderMarks FindHeaderMarks(std::string_view piece);
 
 // The piece of `span` (no NUL in it) that starts at `start`, cut as the line
 // reader cuts it, and its marks, found in one pass over its bytes, 64 at a
-// time, counted from the piece's start. Returns where the piece ends.
+// time, counted from the piece's start. Returns where the piece ends. Of a
+// piece that does not start with an ASCII letter, only the comment marks are
+// found (the others stay kNoPosition): nothing else of it is ever read.
 std::size_t MarkHeaderPiece(std::string_view span, std::size_t start, HeaderMarks& marks);
 
 }  // namespace wrennet
