@@ -166,15 +166,18 @@ bool MasksSayItself(std::string_view text) {
 // Most declarations fit in one or two blocks, and the masks of one block are
 // a few register operations.
 bool NormalisesToItself(std::string_view text) {
+    // Settled by the first bytes for the many declarations written "extern ...".
+    if (text.starts_with("extern")) return false;
     if (text.size() <= ByteBlock::kSize) return MasksSayItself<1>(text);
     if (text.size() <= 2 * ByteBlock::kSize) return MasksSayItself<2>(text);
     if (text.size() <= 4 * ByteBlock::kSize) return MasksSayItself<4>(text);
     return false;
 }
 
-// Measured on the C headers of a Debian system: three declarations in four come
-// out as they went in, and checking for that first took the normaliser's share
-// of a listing from ~20 % to ~7 %.
+// Against normalising every text, the normalisation of the declarations of
+// the C headers of a Debian system is 1.75x faster (most are in normal form
+// already), of generated headers 1.75-2x; where every declaration needs the
+// full normaliser (the window's generated header) it is 0.7x.
 std::size_t NormalisePrototypeTo(std::string_view text, char* out) {
     if (NormalisesToItself(text)) {
         std::memcpy(out, text.data(), text.size());
