@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QShortcut>
+#include <algorithm>
 
 #include "dialog_units.h"
 #include "help_actions.h"
@@ -21,9 +22,14 @@ namespace {
 constexpr int kWidth = 207;
 constexpr int kHeight = 130;
 
+constexpr int kNoId = -1;
+
+// Named by its role; the dialog's numeric id rides along for those that have one.
 template <typename Control>
-Control* Place(Control* control, const char* role, const DialogUnits& units, DialogRect rect) {
+Control* Place(Control* control, const char* role, const DialogUnits& units, DialogRect rect,
+               int id = kNoId) {
     control->setObjectName(QString::fromUtf8(role));
+    if (id != kNoId) control->setProperty("controlId", id);
     control->setGeometry(units.toPixels(rect));
     return control;
 }
@@ -42,18 +48,19 @@ SetupControls BuildSetupControls(QDialog& dialog, const DialogUnits& u) {
     SetupControls c{
         .browserLabel = Place(label("&Browser - full path, name and extension"), "browserLabel", u,
                               {5, 15, 124, 8}),
-        .browserEdit = Place(new QLineEdit(&dialog), "browserEdit", u, {5, 25, 195, 15}),
+        .browserEdit = Place(new QLineEdit(&dialog), "browserEdit", u, {5, 25, 195, 15}, 1008),
         .helpPathLabel = Place(label("Help &Path"), "helpPathLabel", u, {5, 50, 32, 8}),
-        .helpPathEdit = Place(new QLineEdit(&dialog), "helpPathEdit", u, {5, 60, 195, 15}),
+        .helpPathEdit = Place(new QLineEdit(&dialog), "helpPathEdit", u, {5, 60, 195, 15}, 1012),
         .helpGroup = Place(new MnemonicGroupBox(QStringLiteral("&Help"), &dialog), "helpGroup", u,
                            {5, 85, 65, 40}),
-        .introRadio = Place(radio("&Intro"), "introRadio", u, {20, 95, 30, 10}),
-        .detailsRadio = Place(radio("&Details"), "detailsRadio", u, {20, 110, 37, 10}),
-        .cancelButton = Place(button("&Cancel"), "cancelButton", u, {165, 85, 35, 15}),
-        .okButton = Place(button("OK"), "okButton", u, {165, 110, 35, 15}),
+        .introRadio = Place(radio("&Intro"), "introRadio", u, {20, 95, 30, 10}, 1010),
+        .detailsRadio = Place(radio("&Details"), "detailsRadio", u, {20, 110, 37, 10}, 1011),
+        .cancelButton = Place(button("&Cancel"), "cancelButton", u, {165, 85, 35, 15}, 2),
+        .okButton = Place(button("OK"), "okButton", u, {165, 110, 35, 15}, 1),
         .helpPathBrowseButton =
-            Place(button("Browse"), "helpPathBrowseButton", u, {165, 45, 35, 15}),
-        .browserBrowseButton = Place(button("Browse"), "browserBrowseButton", u, {165, 10, 35, 15}),
+            Place(button("Browse"), "helpPathBrowseButton", u, {165, 45, 35, 15}, 1059),
+        .browserBrowseButton =
+            Place(button("Browse"), "browserBrowseButton", u, {165, 10, 35, 15}, 1058),
     };
     // Texts were sized for a narrower font than most desktops use.
     for (QWidget* w :
