@@ -1,20 +1,22 @@
 #pragma once
 
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QLabel>
 #include <QPushButton>
 #include <QTest>
 #include <filesystem>
+#include <initializer_list>
 #include <memory>
 #include <string>
+#include <utility>
 
 #include "../settings/temp_folder.h"
 #include "click_label.h"
 #include "fake_platform.h"
-#include "mnemonic_group_box.h"
 #include "file_reader.h"
+#include "mnemonic_group_box.h"
 #include "popup_combo_box.h"
 #include "source_pane.h"
 #include "wrennet_app.h"
@@ -89,6 +91,13 @@ inline void CloseList(PopupComboBox& combo, int index = -1) {
 inline void Pick(PopupComboBox& combo, int index) {
     combo.showPopup();
     CloseList(combo, index);
+}
+
+// The rows of a data-driven test, each under its name.
+template <typename Row>
+void AddRows(std::initializer_list<std::pair<const char*, Row>> rows) {
+    QTest::addColumn<Row>("row");
+    for (const auto& [name, row] : rows) QTest::newRow(name) << row;
 }
 
 inline bool Holds(const std::string& text, const std::string& part) {

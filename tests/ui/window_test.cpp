@@ -1,0 +1,268 @@
+// The window from its start: the settings file read, missing libraries
+// dropped, the intro; the controls as laid out, the keyboard, and the source
+// pane's lines, selection and focus.
+#include <sys/stat.h>
+
+#include <QGroupBox>
+#include <QScrollBar>
+
+#include "session.h"
+
+using namespace wrennet::testing;
+
+namespace {
+
+struct StartUpRow {
+    std::string ini;  // "-": no settings file
+    bool intro;
+    QStringList messages = {}, listed = {};
+    std::string selected = "", library = "";
+};
+
+// The visible controls that take the focus: what nothing may cover.
+QList<QWidget*> Controls(QWidget& window) {
+    QList<QWidget*> controls;
+    for (QWidget* control : window.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (control->isVisible() && (control->focusPolicy() & Qt::TabFocus) &&
+            qobject_cast<QGroupBox*>(control) == nullptr)
+            controls << control;
+    }
+    return controls;
+}
+
+struct PaneRow {
+    QByteArray bytes = {};
+    QStringList lines;
+    QPoint from = {}, to = {};  // the selection, as (column, line)
+    QString selected = {};
+};
+
+}  // namespace
+
+class WindowTest : public QObject {
+    Q_OBJECT
+  private Q_SLOTS:
+    void startUp_data() {
+        const auto gone = [](const QString& name) {
+            return "Library %F" + name + " not available.\nWill be removed from list.";
+        };
+        AddRows<StartUpRow>({
+            {"first start without a settings file", {.ini = "-", .intro = true}},
+            {"intro switched off", {.ini = "[Last]\nIntro=No\n", .intro = false}},
+            {"intro in capitals", {.ini = "[Last]\nIntro=YES\n", .intro = true}},
+            {"missing libraries reported in file order and dropped",
+             {.ini = "[Last]\nIntro=no\n[Libraries]\n%Fb.s79=Yes\n%Fgone.h=Yes\n%Fdir.h=Yes\n"
+                     "%Fa.s79=Yes\n%Fpipe.s79=Yes\n",
+              .intro = false,
+              .messages = {gone("gone.h"), gone("dir.h"), gone("pipe.s79")},
+              .listed = {"%Fa.s79", "%Fb.s79"},
+              .selected = "%Fa.s79",
+              .library = "%Fa.s79"}},
+            {"remembered library in other letter case",
+             {.ini = "[Last]\nIntro=no\nLibrary=%FB.S79\n[Libraries]\n%Fa.s79=Yes\n%Fb.s79=Yes\n",
+              .intro = false,
+              .listed = {"%Fa.s79", "%Fb.s79"},
+              .selected = "%Fb.s79",
+              .library = "%FB.S79"}},
+            {"binary settings file",
+             {.ini = std::string("\x01\x7f\xfe[Libr\xff\n=\n[[\n", 13), .intro = true}},
+        });
+    }
+    void startUp() {
+        QFETCH(StartUpRow, row);
+        Session session;
+        for (const char* name : {"a.s79", "b.s79"})
+            session.write(name, "; C Function prototype: int PortRead(int port, int mode)\n");
+        std::filesystem::create_directory(session.path("dir.h"));
+        ::mkfifo(session.path("pipe.s79").c_str(), 0600);
+        wrennet::WrennetDlg& window = session.start(row.ini);
+
+        QCOMPARE(session.platform.messageTexts(), session.inFolder(row.messages));
+        QCOMPARE(session.platform.openedDocuments.size(), row.intro ? 1u : 0u);
+        QCOMPARE(session.settings().file().readValue("Last", "AppPath", "", 1000),
+                 session.folder.path());
+        QCOMPARE(session.libraries(), session.inFolder(row.listed));
+        QCOMPARE(session.settings().library(), session.inFolder(row.library));
+        QCOMPARE(window.libraries().selected().value_or(""), session.inFolder(row.selected));
+        // The function list waits until it is opened; the pane shows the library.
+        QCOMPARE(window.controls().functionCombo->count(), 0);
+        QCOMPARE(window.controls().sourcePane->toPlainText().isEmpty(), row.selected.empty());
+    }
+
+    // A program folder that cannot be written (here: one that is not there, as
+    // the tests may run as root) sends the settings to the user's configuration
+    // folder; when that cannot take them either, the user is told once.
+    void settingsNowhere() {
+        TempFolder user;
+        const std::string u = user.path(), program = u + "installed/";
+        TempFolder::write(u + "file", "");
+        TempFolder::write(u + "Port.s79", "; C Function prototype: int PortRead(int port)\n");
+        FakePlatform platform(program + "wrennet");
+        platform.environment = {{"XDG_CONFIG_HOME", u + "file/config"}, {"HOME", u}};
+        platform.chosenFiles.push_back(u + "Port.s79");
+        wrennet::PosixFileReader files;
+        wrennet::WrennetApp app(platform, files);
+        app.startUp().onAddLibrary();
+        QCOMPARE(platform.messageTexts(),
+                 QStringList{QString::fromStdString(
+                     "Wrennet cannot save its settings in " + u +
+                     "file/config/wrennet/Wrennet.ini.\nIt works on, but what you change is not "
+                     "remembered.")});
+        // Help and the introductory text stay with the program.
+        QCOMPARE(platform.openedDocuments, std::vector<std::string>{program + "Wrennet.txt"});
+    }
+
+    void shownControlsAndTabOrder() {
+        Session session;
+        wrennet::WrennetDlg& window = Shown(session.start());
+        const auto& c = window.controls();
+        for (const QWidget* hidden : std::initializer_list<const QWidget*>{
+                 c.incButton, c.wrennetButton, c.cancelButton, c.helpersButton, c.separators[0],
+                 c.closeParenthesis, c.valueCombos[0], c.valueEdits[0], c.choiceLists[0]})
+            QVERIFY2(!hidden->isVisible(), qPrintable(hidden->objectName()));
+        for (const QWidget* shown : std::initializer_list<const QWidget*>{
+                 c.nameLabels[0], c.functionLabel, c.typeLabel, c.parameterGroup})
+            QVERIFY2(shown->isVisible(), qPrintable(shown->objectName()));
+        // Tab goes round from the focus the window starts with.
+        QStringList order;
+        QWidget* const first = QApplication::focusWidget();
+        QWidget* w = first;
+        do {
+            if (Controls(window).contains(w) && w->isEnabled()) order << w->objectName();
+            w = w->nextInFocusChain();
+        } while (w != first);
+        QCOMPARE(order, (QStringList{"unlistButton", "addButton", "libraryCombo", "functionCombo",
+                                     "sourcePane", "copyButton", "exitButton", "helpButton",
+                                     "setupButton", "showButton"}));
+    }
+
+    // Controls stand apart, inside their frames (clear of the frame's lines
+    // and of its title), and each button's text has room on either side.
+    void layout() {
+        Session session;
+        wrennet::WrennetDlg& window = Shown(session.start("[Last]\nIntro=No\n"));
+        const QList<QWidget*> controls = Controls(window);
+        for (QWidget* control : controls) {
+            const QRect rect = control->geometry();
+            for (QWidget* other : controls) {
+                QVERIFY2(other == control || !rect.intersects(other->geometry()),
+                         qPrintable(control->objectName() + " overlaps " + other->objectName()));
+            }
+            for (QGroupBox* group : window.findChildren<QGroupBox*>()) {
+                if (!group->isVisible() || !group->geometry().intersects(rect)) continue;
+                const QFontMetrics metrics = group->fontMetrics();
+                const int titleRight = group->x() + 3 * metrics.averageCharWidth() +
+                                       metrics.horizontalAdvance(group->title().remove(u'&'));
+                const int top = rect.left() <= titleRight ? metrics.height() : metrics.height() / 2;
+                QVERIFY2(group->geometry().adjusted(2, top, -2, -2).contains(rect),
+                         qPrintable(control->objectName() + " covers " + group->objectName()));
+            }
+            if (auto* button = qobject_cast<QPushButton*>(control)) {
+                const QFontMetrics metrics = button->fontMetrics();
+                QVERIFY2(button->width() - metrics.horizontalAdvance(button->text().remove(u'&')) >=
+                             2 * metrics.averageCharWidth(),
+                         qPrintable(button->objectName()));
+            }
+        }
+    }
+
+    // Alt with a key that is no mnemonic types nothing; plain keys type.
+    void altKeysLeftToMnemonics() {
+        Session session;
+        wrennet::WrennetDlg& window = Shown(session.start("[Last]\nIntro=No\n"));
+        QLineEdit& field = *window.controls().libraryCombo->lineEdit();
+        field.setFocus(Qt::ShortcutFocusReason);
+        QTest::keyClick(&field, Qt::Key_Q, Qt::AltModifier);
+        QTest::keyClick(&field, Qt::Key_7, Qt::AltModifier);
+        QTest::keyClick(&field, Qt::Key_Q);
+        QCOMPARE(field.text(), QString("q"));
+    }
+
+    void sourcePaneShowsFocusAndCaret() {
+        Session session;
+        session.write("a.s79", "; C Function prototype: int Fn(int port)\n");
+        wrennet::WrennetDlg& window =
+            Shown(session.start("[Last]\nIntro=No\n[Libraries]\n%Fa.s79=Yes\n"));
+        window.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        wrennet::SourcePane& pane = *window.controls().sourcePane;
+        QWidget& view = *pane.viewport();
+        // The frame's left edge halfway down, and the caret before the first character.
+        const QPoint frame(0, view.height() / 2), caret(3, pane.fontMetrics().lineSpacing() / 2);
+        const QColor highlight = pane.palette().color(QPalette::Highlight);
+        const QColor text = pane.palette().color(QPalette::Text);
+        const QImage unfocused = view.grab().toImage();
+        QVERIFY(unfocused.pixelColor(frame) != highlight && unfocused.pixelColor(caret) != text);
+        pane.setFocus(Qt::TabFocusReason);
+        QTRY_VERIFY(pane.hasFocus());
+        const QImage focused = view.grab().toImage();
+        QCOMPARE(focused.pixelColor(frame), highlight);
+        QCOMPARE(focused.pixelColor(caret), text);
+    }
+
+    void sourcePaneLines_data() {
+        const QString e = QChar(0xE9);
+        AddRows<PaneRow>({
+            {"UTF-8: carriage returns dropped, the last line end opens no line",
+             {.bytes = "ab\r\nc\xC3\xA9"
+                       "d\r\n",
+              .lines = {"ab", "c" + e + "d"},
+              .from = {1, 0},
+              .to = {2, 1},
+              .selected = "b\nc" + e}},
+            {"Windows-1252: a line that alone is valid UTF-8 reads as the rest",
+             {.bytes = "\xC3\xA9x\n\x80y",
+              .lines = {QString("\u00C3\u00A9x"), QString("\u20ACy")},
+              .from = {1, 0},
+              .to = {1, 1},
+              .selected = QString("\u00A9x\n\u20AC")}},
+            {"line and paragraph separators shown as replacement characters",
+             {.bytes = "x\xE2\x80\xA8y\xE2\x80\xA9",
+              .lines = {QString("x\uFFFDy\uFFFD")},
+              .from = {0, 0},
+              .to = {3, 0},
+              .selected = QString("x\uFFFDy")}},
+            {"a character outside the basic plane takes two columns",
+             {.bytes = "\xF0\x9F\x98\x80z\n\nw",
+              .lines = {QString::fromUtf8("\xF0\x9F\x98\x80z"), "", "w"},
+              .from = {2, 0},
+              .to = {1, 2},
+              .selected = "z\n\nw"}},
+            {"empty text: one empty line", {.lines = {""}}},
+        });
+    }
+    void sourcePaneLines() {
+        QFETCH(PaneRow, row);
+        QWidget window;
+        wrennet::SourcePane pane(&window);
+        pane.resize(400, 300);
+        const std::string text = row.bytes.toStdString();
+        pane.setText(wrennet::PaneText(text));
+        QCOMPARE(pane.text(), text);
+        QStringList lines;
+        for (int line = 0; line < pane.lineCount(); ++line) lines << pane.lineText(line);
+        QCOMPARE(lines, row.lines);
+
+        // The end of the longest line can be scrolled into view, and no further
+        // than a little past it.
+        const int width = pane.fontMetrics().horizontalAdvance(u'M');
+        qsizetype longest = 0;
+        for (const QString& line : row.lines) longest = std::max(longest, line.size());
+        const int reach = pane.horizontalScrollBar()->maximum() + pane.viewport()->width();
+        QVERIFY(reach >= longest * width);
+        QVERIFY(pane.horizontalScrollBar()->maximum() == 0 || reach <= (longest + 2) * width);
+
+        const auto at = [&](QPoint p) {
+            return QPoint(4 + p.x() * width, p.y() * pane.fontMetrics().lineSpacing() + 1);
+        };
+        QTest::mousePress(pane.viewport(), Qt::LeftButton, {}, at(row.from));
+        QTest::mouseRelease(pane.viewport(), Qt::LeftButton, Qt::ShiftModifier, at(row.to));
+        QTest::mouseClick(pane.viewport(), Qt::LeftButton, Qt::ShiftModifier, at(row.to));
+        QCOMPARE(pane.selectedText(), row.selected);
+        QTest::keyClick(&pane, Qt::Key_A, Qt::ControlModifier);
+        QCOMPARE(pane.selectedText(), row.lines.join(u'\n'));
+    }
+};
+
+QTEST_MAIN(WindowTest)
+#include "window_test.moc"
