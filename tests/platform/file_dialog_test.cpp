@@ -16,7 +16,7 @@ namespace {
 struct PathRow {
     std::vector<std::string> files;  // created in the folder first
     std::string path;                // relative to the folder
-    bool survivesText, comesBack;    // comesBack: the path's text gives back its bytes
+    bool text, back;  // whether the path is text; whether its text gives back its bytes
 };
 
 }  // namespace
@@ -26,28 +26,22 @@ class FileDialogTest : public QObject {
   private Q_SLOTS:
     void pathsBackFromText_data() {
         QTest::addColumn<PathRow>("row");
-        QTest::newRow("plain UTF-8 name") << PathRow{
-            .files = {"lib/a.s79"}, .path = "lib/a.s79", .survivesText = true, .comesBack = true};
-        QTest::newRow("folder named in Latin-1") << PathRow{.files = {"caf\xe9/x.s79"},
-                                                            .path = "caf\xe9/x.s79",
-                                                            .survivesText = false,
-                                                            .comesBack = true};
-        QTest::newRow("new file typed into a Latin-1 folder") << PathRow{.files = {"caf\xe9/x.s79"},
-                                                                         .path = "caf\xe9/new.s79",
-                                                                         .survivesText = false,
-                                                                         .comesBack = true};
-        QTest::newRow("Latin-1 name that does not exist") << PathRow{
-            .files = {}, .path = "gone\xe9.s79", .survivesText = false, .comesBack = false};
-        QTest::newRow("two names that read the same")
-            << PathRow{.files = {"a\xe9.s79", "a\xff.s79"},
-                       .path = "a\xe9.s79",
-                       .survivesText = false,
-                       .comesBack = false};
+        const std::string latin1 = "caf\xe9/x.s79";
+        QTest::newRow("plain") << PathRow{
+            .files = {"a.s79"}, .path = "a.s79", .text = true, .back = true};
+        QTest::newRow("Latin-1 folder")
+            << PathRow{.files = {latin1}, .path = latin1, .text = false, .back = true};
+        QTest::newRow("new file typed into a Latin-1 folder")
+            << PathRow{.files = {latin1}, .path = "caf\xe9/new.s79", .text = false, .back = true};
+        QTest::newRow("Latin-1 name that does not exist")
+            << PathRow{.files = {}, .path = "gone\xe9.s79", .text = false, .back = false};
+        QTest::newRow("two names that read the same") << PathRow{
+            .files = {"a\xe9.s79", "a\xff.s79"}, .path = "a\xe9.s79", .text = false, .back = false};
         QTest::newRow("a name holding the replacement character itself")
             << PathRow{.files = {"r\xef\xbf\xbd.s79"},
                        .path = "r\xef\xbf\xbd.s79",
-                       .survivesText = true,
-                       .comesBack = true};
+                       .text = true,
+                       .back = true};
     }
     void pathsBackFromText() {
         QFETCH(PathRow, row);
@@ -58,9 +52,9 @@ class FileDialogTest : public QObject {
             TempFolder::write(folder.path() + file, "x");
         }
         const std::string path = folder.path() + row.path;
-        QCOMPARE(wrennet::PathSurvivesText(path), row.survivesText);
+        QCOMPARE(wrennet::PathSurvivesText(path), row.text);
         const std::optional<std::string> back = wrennet::PathFromText(wrennet::PathText(path));
-        QCOMPARE(back, row.comesBack ? std::optional(path) : std::nullopt);
+        QCOMPARE(back, row.back ? std::optional(path) : std::nullopt);
     }
 
     // The leading blank of a filter's name stays.

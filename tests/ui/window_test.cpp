@@ -33,7 +33,7 @@ QList<QWidget*> Controls(QWidget& window) {
 struct PaneRow {
     QByteArray bytes = {};
     QStringList lines;
-    QPoint from = {}, to = {};  // the selection, as (column, line)
+    QLine select = {};  // from (column, line) to (column, line)
     QString selected = {};
 };
 
@@ -207,26 +207,22 @@ class WindowTest : public QObject {
              {.bytes = "ab\r\nc\xC3\xA9"
                        "d\r\n",
               .lines = {"ab", "c" + e + "d"},
-              .from = {1, 0},
-              .to = {2, 1},
+              .select = {1, 0, 2, 1},
               .selected = "b\nc" + e}},
             {"Windows-1252: a line that alone is valid UTF-8 reads as the rest",
              {.bytes = "\xC3\xA9x\n\x80y",
               .lines = {QString("\u00C3\u00A9x"), QString("\u20ACy")},
-              .from = {1, 0},
-              .to = {1, 1},
+              .select = {1, 0, 1, 1},
               .selected = QString("\u00A9x\n\u20AC")}},
             {"line and paragraph separators shown as replacement characters",
              {.bytes = "x\xE2\x80\xA8y\xE2\x80\xA9",
               .lines = {QString("x\uFFFDy\uFFFD")},
-              .from = {0, 0},
-              .to = {3, 0},
+              .select = {0, 0, 3, 0},
               .selected = QString("x\uFFFDy")}},
             {"a character outside the basic plane takes two columns",
              {.bytes = "\xF0\x9F\x98\x80z\n\nw",
               .lines = {QString::fromUtf8("\xF0\x9F\x98\x80z"), "", "w"},
-              .from = {2, 0},
-              .to = {1, 2},
+              .select = {2, 0, 1, 2},
               .selected = "z\n\nw"}},
             {"empty text: one empty line", {.lines = {""}}},
         });
@@ -255,9 +251,10 @@ class WindowTest : public QObject {
         const auto at = [&](QPoint p) {
             return QPoint(4 + p.x() * width, p.y() * pane.fontMetrics().lineSpacing() + 1);
         };
-        QTest::mousePress(pane.viewport(), Qt::LeftButton, {}, at(row.from));
-        QTest::mouseRelease(pane.viewport(), Qt::LeftButton, Qt::ShiftModifier, at(row.to));
-        QTest::mouseClick(pane.viewport(), Qt::LeftButton, Qt::ShiftModifier, at(row.to));
+        QTest::mousePress(pane.viewport(), Qt::LeftButton, {}, at(row.select.p1()));
+        QTest::mouseRelease(pane.viewport(), Qt::LeftButton, Qt::ShiftModifier,
+                            at(row.select.p2()));
+        QTest::mouseClick(pane.viewport(), Qt::LeftButton, Qt::ShiftModifier, at(row.select.p2()));
         QCOMPARE(pane.selectedText(), row.selected);
         QTest::keyClick(&pane, Qt::Key_A, Qt::ControlModifier);
         QCOMPARE(pane.selectedText(), row.lines.join(u'\n'));
