@@ -84,11 +84,6 @@ class ListsTest : public QObject {
     void addLibrary_data() {
         AddRows<AddRow>({
             {"nothing current", {.chosen = "%FNew.s79", .selected = "%FNew.s79"}},
-            {"from the current library",
-             {.ini = kTwo,
-              .chosen = "%FNew.s79",
-              .startFile = "%FBeta.s79",
-              .selected = "%FNew.s79"}},
             {"remembered bare name",
              {.ini = "[Last]\nIntro=No\nLibrary=lib.s79\n",
               .startFile = "lib.s79",
@@ -98,7 +93,8 @@ class ListsTest : public QObject {
               .startFile = "",
               .startFolder = "/",
               .messages = {"Drive:\\Path\\File too long!"}}},
-            {"cancel", {.ini = kTwo, .startFile = "%FBeta.s79", .selected = "%FBeta.s79"}},
+            {"cancel: nothing changes, the dialog started from the current library",
+             {.ini = kTwo, .startFile = "%FBeta.s79", .selected = "%FBeta.s79"}},
             {"current library's path no text: the default start",
              {.ini = "[Last]\nIntro=No\nLibrary=%F" + kLatin1 + "\n[Libraries]\n%F" + kLatin1 +
                      "=Yes\n",
@@ -132,7 +128,8 @@ class ListsTest : public QObject {
             QCOMPARE(session.settings().library(), chosen);
             QCOMPARE(session.libraries().count(QString::fromStdString(chosen)),
                      row.remembered ? 1 : 0);
-            QVERIFY(Holds(window.paneText(), std::filesystem::path(chosen).stem().string() + " library"));
+            QVERIFY(Holds(window.paneText(),
+                          std::filesystem::path(chosen).stem().string() + " library"));
             QCOMPARE(window.controls().functionCombo->count(), 0);
         }
         // Choosing the library again from the list tells nothing new.
