@@ -21,7 +21,7 @@ namespace {
 struct FunctionChoice {
     SourceLookup lookup;
     FunctionDetails details;
-    std::string helperPath = "-";
+    std::optional<std::string> helperPath;
 };
 
 FunctionChoice ChooseFunction(const FileReader& files, const std::string& library,
@@ -30,9 +30,10 @@ FunctionChoice ChooseFunction(const FileReader& files, const std::string& librar
     choice.lookup = FindFunctionSource(files, ToSourceName(library), prototype);
     choice.details =
         ReadParamChoices(files, choice.lookup.path, prototype, choice.lookup.paneText.size());
-    // A fresh window has no helper yet, so "keep the previous one" also means "-".
+    // A fresh window has no helper yet, so "keep the previous one" also means
+    // none. A function without a helper looks for one named "-", as the window does.
     const HelperLocation helper =
-        LocateHelper(files, choice.lookup.path, choice.details.helperName);
+        LocateHelper(files, choice.lookup.path, choice.details.helperName.value_or("-"));
     if (helper.outcome == HelperLocation::Outcome::Found) choice.helperPath = helper.path;
     return choice;
 }
@@ -113,8 +114,8 @@ CommandOutcome DescribeParams(const FileReader& files, const std::string& librar
     json.text("returnType", details.returnType)
         .text("function", details.functionName)
         .number("count", details.count)
-        .text("helper", details.helperName)
-        .text("helperPath", choice.helperPath)
+        .text("helper", details.helperName.value_or("-"))
+        .text("helperPath", choice.helperPath.value_or("-"))
         .objects("slots", slots);
 
     out << json.str() << '\n';

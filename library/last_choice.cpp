@@ -17,7 +17,7 @@ LastChoiceSelection RestoreLastChoice(const EntryList& sortedEntries, std::strin
     LastChoiceSelection selection;
     for (std::size_t i = 0; i < sortedEntries.size(); ++i) {
         if (EqualIgnoringAsciiCase(sortedEntries[i], lastChoice)) {
-            selection.index = static_cast<int>(i);
+            selection.index = i;
             return selection;
         }
     }

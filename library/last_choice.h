@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstddef>
+#include <optional>
 #include <string_view>
 
 #include "entry_list.h"
@@ -8,10 +10,10 @@ namespace wrennet {
 
 // Which function entry the combo selects after a scan, given [Last] Choice.
 struct LastChoiceSelection {
-    int index = -1;              // -1: nothing selected
-    bool rewriteChoice = false;  // true: write entries[index] to [Last] Choice
+    std::optional<std::size_t> index;  // none: nothing selected
+    bool rewriteChoice = false;        // true: write entries[*index] to [Last] Choice
     // The 1-based position the scan reports, 0 when nothing is selected.
-    int position() const { return index + 1; }
+    int position() const { return index ? static_cast<int>(*index) + 1 : 0; }
 };
 
 // The first entry equal to lastChoice without regard to letter case; otherwise

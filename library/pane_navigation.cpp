@@ -2,16 +2,29 @@
 
 #include <string>
 
+#include "common/no_position.h"
+
 namespace wrennet {
 
-std::size_t ParameterPosition(std::string_view paneText, std::string_view parameterName) {
-    std::string key = "@param ";
-    key.append(parameterName);
-    return paneText.find(key);
+namespace {
+
+std::optional<std::size_t> Found(std::size_t position) {
+    if (position == kNoPosition) return std::nullopt;
+    return position;
 }
 
-std::size_t DeclarationPosition(std::string_view paneText, std::string_view returnType,
-                                std::string_view functionName) {
+}  // namespace
+
+std::optional<std::size_t> ParameterPosition(std::string_view paneText,
+                                             std::string_view parameterName) {
+    std::string key = "@param ";
+    key.append(parameterName);
+    return Found(paneText.find(key));
+}
+
+std::optional<std::size_t> DeclarationPosition(std::string_view paneText,
+                                               std::string_view returnType,
+                                               std::string_view functionName) {
     std::string together(returnType);
     together.push_back(' ');
     together.append(functionName);
@@ -22,7 +35,7 @@ std::size_t DeclarationPosition(std::string_view paneText, std::string_view retu
         last = hit + 1;
     }
     // Start past "@brief " and the type, so the brief line itself is not found again.
-    return paneText.find(together, last + 10);
+    return Found(paneText.find(together, last + 10));
 }
 
 }  // namespace wrennet

@@ -76,7 +76,7 @@ void CollectDocumentation(ByteSource& source, std::string_view prototype,
         if (found && opener) break;
         if (opener) {
             block.clear();
-            details.helperName = "-";
+            details.helperName.reset();
         }
         if (marks.at != kNoPosition) {
             if (line.find("@param", marks.at) != kNoPosition) {
@@ -89,7 +89,7 @@ void CollectDocumentation(ByteSource& source, std::string_view prototype,
                 inParamList = false;
                 if (line.find("@note", marks.at) != kNoPosition) {
                     const std::string_view helper = HelperNameInNote(line);
-                    if (!helper.empty()) details.helperName = helper;
+                    if (!helper.empty()) details.helperName = std::string(helper);
                 }
             }
         }

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -28,7 +29,7 @@ struct FunctionDetails {
     std::string functionName;  // the whole prototype when it was not split
     int count = 0;             // 0 to 4: the highest slot with a name
     std::string documentationText;
-    std::string helperName = "-";  // from "@note ... x.exe"; "-" when none
+    std::optional<std::string> helperName;  // from "@note ... x.exe"
     std::array<ParamChoice, kMaxSlots> slots;
     Messages messages;  // "Could not find <path>" when the source would not open
 };

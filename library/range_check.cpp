@@ -10,11 +10,12 @@
 namespace wrennet {
 namespace {
 
-int DigitValue(char c) {
+// A letter is a digit from 10 on, as in base 36; anything else is none.
+std::optional<int> DigitValue(char c) {
     if (c >= '0' && c <= '9') return c - '0';
     if (c >= 'a' && c <= 'z') return c - 'a' + 10;
     if (c >= 'A' && c <= 'Z') return c - 'A' + 10;
-    return 99;
+    return std::nullopt;
 }
 
 std::int32_t ParseLong32(std::string_view text) {
@@ -32,7 +33,7 @@ std::int32_t ParseLong32(std::string_view text) {
         // "0x" counts as a prefix only when a hexadecimal digit follows; otherwise
         // the "0" is the whole number.
         if (at + 2 < text.size() && (text[at + 1] == 'x' || text[at + 1] == 'X') &&
-            DigitValue(text[at + 2]) < 16) {
+            DigitValue(text[at + 2]).value_or(16) < 16) {
             base = 16;
             at += 2;
         } else {
@@ -42,9 +43,9 @@ std::int32_t ParseLong32(std::string_view text) {
     // Accumulate as a magnitude, capped just past the 32-bit range so it cannot overflow.
     std::int64_t magnitude = 0;
     for (; at < text.size(); ++at) {
-        const int digit = DigitValue(text[at]);
-        if (digit >= base) break;
-        magnitude = std::min<std::int64_t>(magnitude * base + digit, kMax + 2);
+        const std::optional<int> digit = DigitValue(text[at]);
+        if (!digit || *digit >= base) break;
+        magnitude = std::min<std::int64_t>(magnitude * base + *digit, kMax + 2);
     }
     const std::int64_t value = negative ? -magnitude : magnitude;
     return static_cast<std::int32_t>(std::clamp(value, kMin, kMax));

@@ -128,7 +128,6 @@ HelperLocation LocateHelper(const FileReader& files, std::string_view sourcePath
         location.path = std::move(candidate);
     } else {
         location.outcome = HelperLocation::Outcome::None;
-        location.path = "-";
     }
     return location;
 }

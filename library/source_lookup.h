@@ -45,11 +45,11 @@ LibraryText ReadWholeLibrary(const FileReader& files, const std::string& path);
 struct HelperLocation {
     enum class Outcome {
         Unchanged,  // the path has no folder part to look in: keep the previous helper path
-        None,       // the helper path becomes "-"
+        None,       // no helper: the previous helper path is forgotten
         Found,      // `path` exists beside the source
     };
     Outcome outcome = Outcome::Unchanged;
-    std::string path;  // "-" for None, the full path for Found, empty for Unchanged
+    std::string path;  // the full path when Found, empty otherwise
 };
 
 // The folder of `sourcePath` (up to its last "/", when that stands after index 4)

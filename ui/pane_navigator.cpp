@@ -22,9 +22,9 @@ void PaneNavigator::goToDeclaration(std::string_view paneText, std::string_view 
     scrollToPosition(paneText, DeclarationPosition(paneText, returnType, functionName));
 }
 
-void PaneNavigator::scrollToPosition(std::string_view paneText, std::size_t position) {
-    const int line =
-        position == kNoPosition ? pane_.caretLine() : LineOfPosition(paneText, position);
+void PaneNavigator::scrollToPosition(std::string_view paneText,
+                                     std::optional<std::size_t> position) {
+    const int line = position ? LineOfPosition(paneText, *position) : pane_.caretLine();
     pane_.scrollToLine(line);
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <optional>
 #include <string_view>
 
 namespace wrennet {
@@ -24,8 +25,8 @@ class PaneNavigator {
     // The definition after the documentation block of "<type> <name>".
     void goToDeclaration(std::string_view paneText, std::string_view returnType,
                          std::string_view functionName);
-    // kNoPosition scrolls to the caret's line.
-    void scrollToPosition(std::string_view paneText, std::size_t position);
+    // No position scrolls to the caret's line.
+    void scrollToPosition(std::string_view paneText, std::optional<std::size_t> position);
 
     int firstVisibleLine() const;
 

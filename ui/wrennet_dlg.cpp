@@ -150,9 +150,10 @@ int WrennetDlg::scanLibrary(const std::string& path) {
     if (scan.opened && !scan.entries.empty()) {
         const LastChoiceSelection selection = RestoreLastChoice(scan.entries, settings_.choice());
         model.setEntries(std::move(scan.entries));
-        controls_.functionCombo->setCurrentIndex(selection.index);
-        if (selection.rewriteChoice && selection.index >= 0) {
-            settings_.writeChoice(model.entries()[static_cast<std::size_t>(selection.index)]);
+        controls_.functionCombo->setCurrentIndex(
+            selection.index ? static_cast<int>(*selection.index) : -1);
+        if (selection.rewriteChoice) {
+            settings_.writeChoice(model.entries()[*selection.index]);
         }
         position = selection.position();
     }
@@ -227,7 +228,7 @@ void WrennetDlg::storeDetails(FunctionDetails details) {
     returnType_ = std::move(details.returnType);
     functionName_ = std::move(details.functionName);
     documentationText_ = std::move(details.documentationText);
-    helperName_ = std::move(details.helperName);
+    helperName_ = details.helperName.value_or("-");
     panel_.layOut(std::move(details.slots));
 }
 

@@ -37,9 +37,10 @@ TEST(ReadParamChoices, SetModeSource) {
     for (const std::string& prefix : prefixes) {
         const FunctionDetails details =
             Read(prefix.substr(0, prefix.size() - 3) + SetModeSource(prefix), kProto);
-        EXPECT_EQ(std::tuple(details.returnType, details.functionName, details.count,
-                             details.helperName, details.messages),
-                  std::tuple("int", "SetMode", 4, "calc.exe", Messages{}));
+        EXPECT_EQ(
+            std::tuple(details.returnType, details.functionName, details.count, details.helperName,
+                       details.messages),
+            std::tuple("int", "SetMode", 4, std::optional<std::string>("calc.exe"), Messages{}));
         EXPECT_EQ(details.slots, slots) << "prefix [" << prefix << "]";
     }
 }
@@ -71,9 +72,11 @@ TEST(ReadParamChoices, BlocksAndHelper) {
         "/** @note use a.exe here\n@param m :{A,B}\n*/\nint f(int m)\n"
         "/*! second\n*/\nint g(int m)\n/*! after\n@param m :{C,D}\n";
     const FunctionDetails first = Read(two, "int f(int m)");
-    EXPECT_EQ(std::tuple(first.slots[0].valueText, first.helperName), std::tuple("A,B", "a.exe"));
+    EXPECT_EQ(std::tuple(first.slots[0].valueText, first.helperName),
+              std::tuple("A,B", std::optional<std::string>("a.exe")));
     const FunctionDetails second = Read(two, "int g(int m)");
-    EXPECT_EQ(std::tuple(second.slots[0].valueText, second.helperName), std::tuple("", "-"));
+    EXPECT_EQ(std::tuple(second.slots[0].valueText, second.helperName),
+              std::tuple("", std::nullopt));
     EXPECT_EQ(second.documentationText, "/*! second\n*/\nint g(int m)");  // cut after ")"
 }
 

@@ -173,19 +173,25 @@ TEST(SortEntries, AgreesWithPlainStableSort) {
 
 TEST(RestoreLastChoice, Table) {
     const Entries list = {"int a(int x)", "int B(int y)", "int c(int z)"};
-    // entries, [Last] Choice, selected index, whether the choice is rewritten
-    const std::tuple<Entries, const char*, int, bool> cases[] = {
-        {list, "int b(INT Y)", 1, false},
-        {list, "int d(int q)", 0, true},
-        {list, "", 0, true},
-        {{}, "int a(int x)", -1, false},
+    struct Row {
+        Entries entries;
+        std::string_view lastChoice;
+        std::optional<std::size_t> selected;
+        bool rewritten;
     };
-    for (const auto& [entries, last, index, rewrite] : cases) {
+    const Row rows[] = {
+        {.entries = list, .lastChoice = "int b(INT Y)", .selected = 1, .rewritten = false},
+        {.entries = list, .lastChoice = "int d(int q)", .selected = 0, .rewritten = true},
+        {.entries = list, .lastChoice = "", .selected = 0, .rewritten = true},
+        {.entries = {}, .lastChoice = "int a(int x)", .selected = std::nullopt, .rewritten = false},
+    };
+    for (const Row& row : rows) {
         EntryList packed;
-        for (const std::string& entry : entries) packed.add(entry);
-        const LastChoiceSelection selection = RestoreLastChoice(packed, last);
-        EXPECT_EQ(std::pair(selection.index, selection.rewriteChoice), std::pair(index, rewrite))
-            << last;
+        for (const std::string& entry : row.entries) packed.add(entry);
+        const LastChoiceSelection selection = RestoreLastChoice(packed, row.lastChoice);
+        EXPECT_EQ(std::pair(selection.index, selection.rewriteChoice),
+                  std::pair(row.selected, row.rewritten))
+            << row.lastChoice;
     }
 }
 

@@ -115,7 +115,7 @@ TEST(LocateHelper, Table) {
     using Outcome = HelperLocation::Outcome;
     const std::tuple<const char*, const char*, Outcome, const char*> cases[] = {
         {"/lib/src/Port.c", "calc.exe", Outcome::Found, "/lib/src/calc.exe"},
-        {"/lib/src/Port.c", "-", Outcome::None, "-"},
+        {"/lib/src/Port.c", "-", Outcome::None, ""},
         {"/abc/Port.c", "calc.exe", Outcome::Unchanged, ""},  // last "/" at index 4
     };
     for (const auto& [source, helper, outcome, path] : cases) {
