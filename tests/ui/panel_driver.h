@@ -17,18 +17,20 @@ namespace wrennet::testing {
 // prototype with its "@param" lines ("a :{X,Y}"); a line given with its tag
 // ("@note ...") is written as it is.
 inline std::string AssemblerLibrary(
-    const std::vector<std::pair<std::string, std::vector<std::string>>>& functions,
-    const std::string& lineEnd = "\n") {
+    const std::vector<std::pair<std::string, std::vector<std::string>>>& functions) {
     std::string text;
     for (const auto& [prototype, params] : functions) {
-        text +=
-            "/**" + lineEnd + prototype + lineEnd + " * @brief " + prototype + " works." + lineEnd;
-        for (const std::string& param : params) {
-            text += (param.starts_with('@') ? " * " : " * @param ") + param + lineEnd;
-        }
-        text += " */" + lineEnd + "; C Function prototype: " + prototype + lineEnd;
+        text += "/**\n" + prototype + "\n * @brief " + prototype + " works.\n";
+        for (const std::string& param : params)
+            text += (param.starts_with('@') ? " * " : " * @param ") + param + "\n";
+        text += " */\n; C Function prototype: " + prototype + "\n";
     }
     return text;
+}
+
+inline void Activate(WrennetDlg& window) {
+    QApplication::setActiveWindow(&window);
+    if (!QTest::qWaitForWindowActive(&window, 20000)) qFatal("the window never became active");
 }
 
 // A start on `library` (a path in the session's folder, or absolute), shown and active.
@@ -36,8 +38,7 @@ inline WrennetDlg& StartActive(Session& session, const std::string& library) {
     const std::string path = library.starts_with('/') ? library : "%F" + library;
     WrennetDlg& window = Shown(
         session.start("[Last]\nIntro=No\nLibrary=" + path + "\n[Libraries]\n" + path + "=Yes\n"));
-    QApplication::setActiveWindow(&window);
-    if (!QTest::qWaitForWindowActive(&window)) qFatal("the window never became active");
+    Activate(window);
     return window;
 }
 
@@ -48,13 +49,12 @@ inline bool Choose(WrennetDlg& window, const std::string& prototype) {
     functions.showPopup();
     const auto& entries = window.controls().functionModel->entries();
     int index = -1;
-    for (std::size_t i = 0; i < entries.size(); ++i) {
+    for (std::size_t i = 0; i < entries.size() && index < 0; ++i) {
         if (entries[i] == prototype) index = static_cast<int>(i);
     }
     CloseList(functions, index);
     // The list was a window of its own: the main window takes the focus back.
-    QApplication::setActiveWindow(&window);
-    if (!QTest::qWaitForWindowActive(&window)) qFatal("the window never became active again");
+    Activate(window);
     return index >= 0;
 }
 
