@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <unordered_map>
 
+#include "common/ascii_case.h"
 #include "slot_layout.h"
 
 namespace wrennet {
@@ -10,9 +11,7 @@ namespace {
 
 std::string FoldCase(std::string_view text) {
     std::string folded(text);
-    for (char& c : folded) {
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-    }
+    for (char& c : folded) c = ToLowerAscii(c);
     return folded;
 }
 

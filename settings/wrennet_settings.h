@@ -29,6 +29,10 @@ class WrennetSettings {
     const std::string& programFolder() const { return programFolder_; }
     IniFile& file() { return file_; }
 
+    // Every write returns whether it reached the file. A write the disk refuses
+    // has already been told to the user (once, through UnsavedReport), so a
+    // caller with nothing else to do may go on without looking at the result;
+    // a key the file cannot hold (a path with "=") is for the caller to tell.
     bool writeAppPath();  // [Last] AppPath = the program folder
 
     // [Last] Intro compared with "yes" without regard to case. The default

@@ -35,6 +35,8 @@ void HelpActions::onSetup() {
     SetupDlg dialog(platform_, settings_, *this, std::move(fields), &owner_);
     if (dialog.exec() != QDialog::Accepted) return;
     const SetupFields& chosen = dialog.fields();
+    // Failed writes were reported by the settings (once); help then works
+    // with what the file still says.
     settings_.writeBrowser(chosen.browserPath);
     settings_.writeUrl(chosen.helpPath);
     settings_.writeIntro(chosen.helpMode == SetupFields::kIntro);

@@ -1,3 +1,4 @@
+#include "common/ascii_case.h"
 #include "library_list.h"
 
 #include <QCollator>
@@ -16,15 +17,6 @@ namespace {
 constexpr int kPathRole = Qt::UserRole;
 constexpr std::size_t kDialogPathLimit = 260;
 constexpr const char* kDefaultLibraryName = "LibZet4410.s79";
-
-bool EqualIgnoringAsciiCase(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) return false;
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        auto lower = [](char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c + 32) : c; };
-        if (lower(a[i]) != lower(b[i])) return false;
-    }
-    return true;
-}
 
 // Where the dialog opens: the folder of an absolute start path (up to its last
 // "/"); a bare name is used whole.
@@ -52,6 +44,8 @@ int LibraryList::load() {
     }
     std::vector<std::string> kept;
     for (int i = 0; i < count(); ++i) kept.push_back(entry(i));
+    // A path the file cannot hold stays listed for this session only; a failure
+    // on disk was reported by the settings. The window goes on either way.
     settings_.rewriteLibraries(kept);
 
     const std::string remembered = settings_.library();
@@ -104,6 +98,8 @@ std::optional<std::string> LibraryList::browse() {
 
 void LibraryList::addAndSelect(const std::string& path) {
     combo_.setCurrentIndex(insertSorted(path));
+    // Failures on disk were reported by the settings; a path the file cannot
+    // hold is told below.
     settings_.addLibrary(path);
     settings_.writeLibrary(path);
     // The settings file names each library by a key, and a key cannot hold
@@ -126,6 +122,8 @@ std::optional<std::string> LibraryList::unlistSelected() {
         platform_.showMessage(&messageParent_, "Do you wish to remove access to\n" + path + " ?",
                               MessageIcon::Question, MessageButtons::YesNo);
     if (answer != MessageAnswer::Yes) return std::nullopt;
+    // The list shown is what counts for this session; a failure on disk was
+    // reported by the settings.
     settings_.removeLibrary(path);
     combo_.removeItem(index);
     if (count() == 0) return std::nullopt;
@@ -137,6 +135,7 @@ std::optional<std::string> LibraryList::unlistSelected() {
 std::optional<std::string> LibraryList::chooseSelected() {
     std::optional<std::string> path = selected();
     if (!path) return std::nullopt;
+    // As for &Add: the settings report a failure on disk themselves.
     settings_.addLibrary(*path);
     settings_.writeLibrary(*path);
     return path;

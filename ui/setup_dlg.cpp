@@ -138,6 +138,7 @@ void SetupDlg::showFieldValues() {
 void SetupDlg::onHelpPathLeave() {
     takeControlValues();
     if (fields_.helpPath.empty() || fields_.helpPath.back() != '/') fields_.helpPath += '/';
+    // A failed write was reported by the settings; the field keeps the path.
     settings_.writeUrl(fields_.helpPath);
     showFieldValues();
 }

@@ -30,6 +30,7 @@ WrennetDlg& WrennetApp::startUp() {
                                       ".\nIt works on, but what you change is not remembered.",
                                   MessageIcon::Warning, MessageButtons::Ok);
         });
+    // Only a note for other programs; a failure was reported by the settings.
     settings_->writeAppPath();
     if (settings_->introAtStart()) platform_.openDocument(programFolder_ + "Wrennet.txt");
     window_ = std::make_unique<WrennetDlg>(platform_, files_, *settings_);

@@ -152,6 +152,7 @@ int WrennetDlg::scanLibrary(const std::string& path) {
         model.setEntries(std::move(scan.entries));
         controls_.functionCombo->setCurrentIndex(
             selection.index ? static_cast<int>(*selection.index) : -1);
+        // A failed write was reported by the settings; the selection stands.
         if (selection.rewriteChoice) {
             settings_.writeChoice(model.entries()[*selection.index]);
         }
@@ -204,6 +205,7 @@ void WrennetDlg::onFunctionCloseUp() {
         const auto& entries = controls_.functionModel->entries();
         if (functionIndex_ >= 0 && functionIndex_ < static_cast<int>(entries.size())) {
             const std::string prototype(entries[static_cast<std::size_t>(functionIndex_)]);
+            // A failed write was reported by the settings; the choice stands.
             settings_.writeChoice(prototype);
             lookUpSource(ToSourceName(path), prototype, &path);
             FunctionDetails details = ReadParamChoices(files_, path, prototype, paneText().size());
