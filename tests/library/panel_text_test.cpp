@@ -111,10 +111,10 @@ TEST(HelperCommand, BuiltOrRefused) {
 TEST(PanePositions, ParameterAndDeclaration) {
     const std::string pane =
         "/**\n@brief int f first\n@param mode :{A}\n@brief int f again\n*/\nint f(int mode)\n";
-    EXPECT_EQ(ParameterPosition(pane, "mode"), pane.find("@param mode"));
+    EXPECT_EQ(ParameterPosition(pane, "mode"), 23u);  // the "@" of "@param mode"
     EXPECT_EQ(ParameterPosition(pane, "level"), std::nullopt);
     // Past the last "@brief int f", the next "int f" is the definition.
-    EXPECT_EQ(DeclarationPosition(pane, "int", "f"), pane.find("int f(int"));
+    EXPECT_EQ(DeclarationPosition(pane, "int", "f"), 62u);                    // the definition line
     EXPECT_EQ(DeclarationPosition("int f(void)", "int", "f"), std::nullopt);  // looks from 10 on
 }
 

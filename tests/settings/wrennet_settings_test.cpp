@@ -4,6 +4,7 @@
 
 #include <filesystem>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "settings_location.h"
@@ -15,17 +16,20 @@ namespace {
 using testing::TempFolder;
 using Paths = std::vector<std::string>;
 
-TEST(WrennetSettingsTest, DefaultsWithoutAFile) {
+TEST(WrennetSettingsTest, ReadsGiveTheirDefaultsWithoutAFile) {
+    TempFolder folder;
+    const WrennetSettings settings(folder.path());
+    EXPECT_EQ(
+        std::tuple(settings.introAtStart(), settings.introForHelp(), settings.introForSetup()),
+        std::tuple(true, true, false));
+    EXPECT_EQ(std::tuple(settings.url(), settings.browser(), settings.library(), settings.choice()),
+              std::tuple(folder.path(), "xdg-open", "", ""));
+    EXPECT_TRUE(settings.libraries().empty());
+}
+
+TEST(WrennetSettingsTest, AnEmptyListCreatesNoFile) {
     TempFolder folder;
     WrennetSettings settings(folder.path());
-    EXPECT_TRUE(settings.introAtStart());
-    EXPECT_TRUE(settings.introForHelp());
-    EXPECT_FALSE(settings.introForSetup());
-    EXPECT_EQ(settings.url(), folder.path());
-    EXPECT_EQ(settings.browser(), "xdg-open");
-    EXPECT_EQ(settings.library(), "");
-    EXPECT_EQ(settings.choice(), "");
-    EXPECT_TRUE(settings.libraries().empty());
     EXPECT_TRUE(settings.rewriteLibraries({}));
     EXPECT_FALSE(std::filesystem::exists(settings.file().path()));
 }
