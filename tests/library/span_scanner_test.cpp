@@ -17,46 +17,25 @@ namespace {
 // Library-like text made of the bytes and pairs the scanners look for, lines
 // near and past the 255-byte piece length, and now and then a NUL.
 std::string RandomLibrary(std::mt19937& random, std::size_t tokens) {
-    static const std::vector<std::string> kTokens = {"int ",
-                                                     "PortRead",
-                                                     "(",
-                                                     ")",
-                                                     ";",
-                                                     "/*",
-                                                     "*/",
-                                                     "//",
-                                                     "/",
-                                                     "*",
-                                                     "\n",
-                                                     "\r\n",
-                                                     " ",
-                                                     "\t",
-                                                     ",",
-                                                     "extern ",
-                                                     "a",
-                                                     "B",
-                                                     "e",
-                                                     "x",
-                                                     "\n\n",
-                                                     "(int",
-                                                     "void f(int a);\n",
-                                                     "; C Function prototype: int f(int a)\n",
-                                                     "@ C Function prototype:",
-                                                     " C Func",
-                                                     ";",
-                                                     "@",
-                                                     "\n;",
-                                                     "*/\nint g(char c);\n",
-                                                     "/*\n",
-                                                     "f(x)\n"};
+    // The tokens, "|" between them.
+    static const std::string kTokens =
+        "int |PortRead|(|)|;|/*|*/|//|/|*|\n|\r\n| |\t|,|extern |a|B|e|x|\n\n|(int|"
+        "void f(int a);\n|; C Function prototype: int f(int a)\n|@ C Function prototype:|"
+        " C Func|@|\n;|*/\nint g(char c);\n|/*\n|f(x)\n";
+    std::vector<std::string_view> pieces;
+    for (std::size_t at = 0; at <= kTokens.size();) {
+        const std::size_t bar = std::min(kTokens.find('|', at), kTokens.size());
+        pieces.push_back(std::string_view(kTokens).substr(at, bar - at));
+        at = bar + 1;
+    }
     std::string text;
     for (std::size_t i = 0; i < tokens; ++i) {
-        const std::size_t pick = random() % (kTokens.size() + 3);
-        if (pick < kTokens.size()) {
-            text += kTokens[pick];
-        } else if (pick == kTokens.size()) {
+        const std::size_t pick = random() % (pieces.size() + 3);
+        if (pick < pieces.size()) {
+            text += pieces[pick];
+        } else if (pick == pieces.size()) {
             text.append(200 + random() % 400, "xy(/*"[random() % 5]);  // a long line
-        } else if (pick == kTokens.size() + 1) {
+        } else if (pick == pieces.size() + 1) {
             text.append(random() % 70, 'q');
         } else if (random() % 8 == 0) {
             text += '\0';

@@ -4,142 +4,117 @@
 
 #include <random>
 #include <string>
-#include <vector>
 
 namespace wrennet::ini {
 namespace {
 
 using namespace std::string_literals;
 
-struct ReadCase {
-    std::string file, section, key, defaultValue;
-    std::size_t capacity;
-    std::string expected;
-};
+enum class Op { Read, Keys, Write, DeleteKey, DeleteSection };
 
-TEST(IniTextTest, ReadValue) {
-    const ReadCase cases[] = {
-        {"[Last]\nChoice = \"int f(int a)\" \n", "Last", "Choice", "", 100, "int f(int a)"},
-        {"[last]\nCHOICE=x\n", "LAST", "choice", "", 100, "x"},
-        {"[Last]\nA=1\n[Last]\nA=2\n", "Last", "A", "", 100, "1"},
-        {"[Last]\n;A=1\n", "Last", "A", "d  ", 100, "d"},
-        {"[Last]\nA=x=y\n", "Last", "A", "", 100, "x=y"},
-        {"[Last]\nA=abcdef\n", "Last", "A", "", 4, "abc"},
-        {"[Last] ; note\nA=1\n", "Last", "A", "", 100, "1"},
-        {"[L]\nA\n", "L", "A", "d", 100, ""},
-        // quotes: one matching outer pair only
-        {"[L]\nA='q'\n", "L", "A", "", 100, "q"},
-        {"[L]\nA=\"q'\n", "L", "A", "", 100, "\"q'"},
-        {"[L]\nA=\"\n", "L", "A", "", 100, "\""},
-        {"[L]\nA=\"\"x\"\"\n", "L", "A", "", 100, "\"x\""},
-        // the cut comes after the quotes are gone, and the default is cut too
-        {"[L]\nA=\"abcd\"\n", "L", "A", "", 3, "ab"},
-        {"", "L", "A", "default", 4, "def"},
-        {"[L]\nA=x\n", "L", "A", "", 0, ""},
-        // line ends, leading white space, header shapes
-        {"[L]\r\nA=1\r\n", "L", "A", "", 100, "1"},
-        {" \t[ L \t]junk\n\v\t A \t= \t1 \t\n", "L", "A", "", 100, "1"},
-        {"[L\nA=1\n", "L", "A", "", 100, "1"},
-        // lines before any header and later sections are not the section's
-        {"A=0\n[L]\nB=1\n[M]\nA=2\n", "L", "A", "d", 100, "d"},
-        {"[L]\n[M]\nA=2\n", "L", "A", "d", 100, "d"},
-        // NUL bytes are ordinary bytes
-        {"\0\0\n[L]\nA=a\0b\n"s, "L", "A", "", 100, "a\0b"s},
-    };
-    for (const ReadCase& c : cases) {
-        EXPECT_EQ(ReadValue(c.file, c.section, c.key, c.defaultValue, c.capacity), c.expected)
-            << "file: " << c.file << " key: " << c.key;
-    }
-}
-
-struct NamesCase {
+// One row per rule of the format. Read takes `value` as the default; Keys
+// joins the key names with "|"; a refused write gives no text.
+struct Row {
+    Op op;
     std::string file;
-    std::size_t capacity;
-    std::vector<std::string> expected;
+    std::optional<std::string> want;
+    std::string section = "L", key = "k", value = "v";
+    std::size_t capacity = 100;
 };
 
-TEST(IniTextTest, ReadKeyNames) {
-    using Names = std::vector<std::string>;
-    const NamesCase cases[] = {
-        {"[Last]\nA=1\nA=2\n", 100, Names{"A", "A"}},
-        {"[Last]\n; c\n\nKey One = 1\nno_equals\n[M]\nB=2\n", 100, Names{"Key One", "no_equals"}},
-        {"[M]\nA=1\n", 100, Names{}},
-        // "abc\0" "defgh\0" "\0" needs 11: exact fit, then one short
-        {"[Last]\nabc=1\ndefgh=2\nz=3\n", 11, Names{"abc", "defgh"}},
-        {"[Last]\nabc=1\ndefgh=2\n", 10, Names{"abc", "defg"}},
-        {"[Last]\nabc=1\ndefgh=2\n", 6, Names{"abc"}},
-        {"[Last]\nabc=1\n", 2, Names{}},
-        {"[Last]\nabc=1\n", 0, Names{}},
-    };
-    for (const NamesCase& c : cases) {
-        EXPECT_EQ(ReadKeyNames(c.file, "last", c.capacity), c.expected)
-            << "file: " << c.file << " capacity: " << c.capacity;
+std::optional<std::string> Apply(const Row& row) {
+    switch (row.op) {
+        case Op::Read:
+            return ReadValue(row.file, row.section, row.key, row.value, row.capacity);
+        case Op::Keys: {
+            std::string joined;
+            for (const std::string& name : ReadKeyNames(row.file, row.section, row.capacity)) {
+                joined += (joined.empty() ? "" : "|") + name;
+            }
+            return joined;
+        }
+        case Op::Write:
+            return WriteValue(row.file, row.section, row.key, row.value);
+        case Op::DeleteKey:
+            return DeleteKey(row.file, row.section, row.key);
+        case Op::DeleteSection:
+            return DeleteSection(row.file, row.section);
     }
+    return std::nullopt;
 }
 
-struct WriteCase {
-    std::string before, section, key, value, after;
-};
-
-TEST(IniTextTest, WriteValue) {
-    const WriteCase cases[] = {
-        {"[L]\nx=1\n\n; c\n[M]\n", "L", "y", "2", "[L]\nx=1\ny=2\n\n; c\n[M]\n"},
-        {"[L]\nx=1", "M", "k", "v", "[L]\nx=1\n[M]\nk=v\n"},
-        {"[L]\r\nx=1\r\n", "L", "X", "2", "[L]\r\nx=2\r\n"},
-        {"[Libraries]\n/a/b.h=Yes\n", "Libraries", "/a/B.h", "Yes", "[Libraries]\n/a/b.h=Yes\n"},
-        {"", "L", "k", "v", "[L]\nk=v\n"},
-        {"[L]\n; c\n[M]\n", "L", "k", "v", "[L]\nk=v\n; c\n[M]\n"},
-        {"[L]", "L", "k", "v", "[L]\nk=v\n"},
-        {"[L]\nx=1", "L", "k", "v", "[L]\nx=1\nk=v\n"},
-        {"[L]\r\nx=1\r\n", "L", "k", "v", "[L]\r\nx=1\r\nk=v\r\n"},
-        {"[L]\r\nx=1", "M", "k", "v", "[L]\r\nx=1\r\n[M]\r\nk=v\r\n"},
-        // a comment between keys stays between them
-        {"[L]\na=1\n;c\nb=2\n\n", "L", "k", "v", "[L]\na=1\n;c\nb=2\nk=v\n\n"},
-        // the key's line is rewritten without its indent; the later duplicate section stays
-        {"; top\n[L]\n  x = old \n[L]\nx=2\n", "L", "x", "\"new\"",
-         "; top\n[L]\nx=\"new\"\n[L]\nx=2\n"},
-        {"[L]\nx=1\n", "L", "y", "", "[L]\nx=1\ny=\n"},
-        // a CR ending the last line stays part of its text
-        {"[L\r", "L", "k", "v", "[L\r\r\n[L]\nk=v\n"},
-        {"[L]\nx=1\r", "L", "k", "v", "[L]\nx=1\r\r\nk=v\n"},
+TEST(IniTextTest, FormatRules) {
+    using enum Op;
+    const Row rows[] = {
+        {.op = Read, .file = "[l]\nK = \"int f(int a)\" \n", .want = "int f(int a)"},
+        {.op = Read, .file = "[L]\nk=1\n[L]\nk=2\n", .want = "1"},
+        {.op = Read, .file = "[L]\n;k=1\n", .want = "d", .value = "d  "},
+        {.op = Read, .file = "[L] ; note\nk=x=y\n", .want = "x=y"},
+        {.op = Read, .file = "[L]\nk\n", .want = ""},
+        // Quotes: one matching outer pair only.
+        {.op = Read, .file = "[L]\nk='q'\n", .want = "q"},
+        {.op = Read, .file = "[L]\nk=\"q'\n", .want = "\"q'"},
+        {.op = Read, .file = "[L]\nk=\"\n", .want = "\""},
+        {.op = Read, .file = "[L]\nk=\"\"x\"\"\n", .want = "\"x\""},
+        // The cut comes after the quotes are gone, and the default is cut too.
+        {.op = Read, .file = "[L]\nk=\"abcd\"\n", .want = "ab", .capacity = 3},
+        {.op = Read, .file = "", .want = "def", .value = "default", .capacity = 4},
+        {.op = Read, .file = "[L]\nk=x\n", .want = "", .capacity = 0},
+        {.op = Read, .file = "[L]\r\nk=1\r\n", .want = "1"},
+        {.op = Read, .file = " \t[ L \t]junk\n\v\t k \t= \t1 \t\n", .want = "1"},
+        {.op = Read, .file = "[L\nk=1\n", .want = "1"},
+        // Lines before any header and later sections are not the section's.
+        {.op = Read, .file = "k=0\n[L]\nB=1\n[M]\nk=2\n", .want = "v"},
+        {.op = Read, .file = "\0\0\n[L]\nk=a\0b\n"s, .want = "a\0b"s},  // NULs are bytes
+        {.op = Keys, .file = "[L]\nA=1\nA=2\n", .want = "A|A"},
+        {.op = Keys,
+         .file = "[l]\n; c\n\nKey One = 1\nno_equals\n[M]\nB=2\n",
+         .want = "Key One|no_equals"},
+        // "abc\0" "defgh\0" "\0" needs 11: exact fit, then one short.
+        {.op = Keys, .file = "[L]\nabc=1\ndefgh=2\nz=3\n", .want = "abc|defgh", .capacity = 11},
+        {.op = Keys, .file = "[L]\nabc=1\ndefgh=2\n", .want = "abc|defg", .capacity = 10},
+        {.op = Keys, .file = "[L]\nabc=1\ndefgh=2\n", .want = "abc", .capacity = 6},
+        {.op = Keys, .file = "[L]\nabc=1\n", .want = "", .capacity = 2},
+        {.op = Write, .file = "", .want = "[L]\nk=v\n"},
+        {.op = Write, .file = "[L]", .want = "[L]\nk=v\n"},
+        {.op = Write, .file = "[L]\nx=1", .want = "[L]\nx=1\nk=\n", .value = ""},
+        {.op = Write, .file = "[L]\nx=1\n\n; c\n[M]\n", .want = "[L]\nx=1\nk=v\n\n; c\n[M]\n"},
+        {.op = Write, .file = "[L]\nx=1", .want = "[L]\nx=1\n[M]\nk=v\n", .section = "M"},
+        {.op = Write, .file = "[L]\r\nK=1\r\n", .want = "[L]\r\nK=v\r\n"},
+        {.op = Write, .file = "[L]\n; c\n[M]\n", .want = "[L]\nk=v\n; c\n[M]\n"},
+        {.op = Write, .file = "[L]\r\nx=1\r\n", .want = "[L]\r\nx=1\r\nk=v\r\n"},
+        {.op = Write, .file = "[L]\r\nx=1", .want = "[L]\r\nx=1\r\n[M]\r\nk=v\r\n", .section = "M"},
+        // A comment between keys stays between them.
+        {.op = Write, .file = "[L]\na=1\n;c\nb=2\n\n", .want = "[L]\na=1\n;c\nb=2\nk=v\n\n"},
+        // The key's line is rewritten without its indent; the later duplicate section stays.
+        {.op = Write,
+         .file = "; top\n[L]\n  k = old \n[L]\nk=2\n",
+         .want = "; top\n[L]\nk=v\n[L]\nk=2\n"},
+        // A CR ending the last line stays part of its text.
+        {.op = Write, .file = "[L\r", .want = "[L\r\r\n[L]\nk=v\n"},
+        {.op = Write, .file = "[L]\nx=1\r", .want = "[L]\nx=1\r\r\nk=v\n"},
+        {.op = Write, .file = "", .want = std::nullopt, .section = "L]x"},
+        {.op = Write, .file = "", .want = std::nullopt, .section = "L\n"},
+        {.op = DeleteSection, .file = "[L]\n; keep\nx=1\n[M]\nk=v\n", .want = "; keep\n[M]\nk=v\n"},
+        {.op = DeleteSection,
+         .file = "[L]\nx=1\n\n[M]\nk=v\n[l]\ny=2\n",
+         .want = "\n[M]\nk=v\n[l]\ny=2\n"},
+        {.op = DeleteSection, .file = "[M]\nk=v\n[L]\nx=1", .want = "[M]\nk=v\n"},
+        {.op = DeleteSection, .file = "[M]\nk=v\n", .want = "[M]\nk=v\n"},
+        {.op = DeleteKey, .file = "[L]\r\nK=1\r\nb=2\r\n", .want = "[L]\r\nb=2\r\n"},
+        {.op = DeleteKey, .file = "[L]\nk=1\nk=2\n", .want = "[L]\nk=2\n"},
+        {.op = DeleteKey, .file = "[L]\nb=1\nk=1", .want = "[L]\nb=1\n"},
+        {.op = DeleteKey, .file = "[L]\n;k=1\n[M]\nk=1\n", .want = "[L]\n;k=1\n[M]\nk=1\n"},
     };
-    for (const WriteCase& c : cases) {
-        EXPECT_EQ(WriteValue(c.before, c.section, c.key, c.value), c.after)
-            << "before: " << c.before << " key: " << c.key;
-    }
-}
+    for (const Row& row : rows) EXPECT_EQ(Apply(row), row.want) << row.file << " " << row.key;
 
-TEST(IniTextTest, WriteRefusesWhatCannotBeReadBack) {
+    // Keys and values a later read would not give back are refused.
     const std::pair<std::string, std::string> refused[] = {
         {"", "v"},     {"  ", "v"},   {"[k", "v"},    {" ;k", "v"},  {"k=j", "v"},  {"k\nj", "v"},
         {"k", "a\nb"}, {"k", "a\rb"}, {"k", "a\0b"s}, {"k\0"s, "v"}, {"\v[k", "v"},
     };
     for (const auto& [key, value] : refused) {
         EXPECT_EQ(WriteValue("[L]\nx=1\n", "L", key, value), std::nullopt) << "key: " << key;
-    }
-    EXPECT_EQ(WriteValue("", "L]x", "k", "v"), std::nullopt);
-    EXPECT_EQ(WriteValue("", "L\n", "k", "v"), std::nullopt);
-}
-
-struct DeleteCase {
-    std::string before, section, key, after;  // an empty key deletes the section
-};
-
-TEST(IniTextTest, Delete) {
-    const DeleteCase cases[] = {
-        {"[L]\n; keep\nx=1\n[M]\nk=v\n", "L", "", "; keep\n[M]\nk=v\n"},
-        {"[L]\nx=1\n\n[M]\nk=v\n[L]\ny=2\n", "l", "", "\n[M]\nk=v\n[L]\ny=2\n"},
-        {"[M]\nk=v\n[L]\nx=1", "L", "", "[M]\nk=v\n"},
-        {"[M]\nk=v\n", "L", "", "[M]\nk=v\n"},
-        {"[L]\r\na=1\r\nb=2\r\n", "L", "A", "[L]\r\nb=2\r\n"},
-        {"[L]\na=1\na=2\n", "L", "a", "[L]\na=2\n"},
-        {"[L]\nb=1\na=1", "L", "a", "[L]\nb=1\n"},
-        {"[L]\n;a=1\n[M]\na=1\n", "L", "a", "[L]\n;a=1\n[M]\na=1\n"},
-    };
-    for (const DeleteCase& c : cases) {
-        const std::string after = c.key.empty() ? DeleteSection(c.before, c.section)
-                                                : DeleteKey(c.before, c.section, c.key);
-        EXPECT_EQ(after, c.after) << "before: " << c.before;
     }
 }
 
