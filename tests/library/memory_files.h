@@ -19,13 +19,10 @@ class MemoryFiles final : public FileReader {
     void add(const std::string& path, std::string content) { files_[path] = std::move(content); }
 
     std::unique_ptr<ByteSource> open(const std::string& path) const override {
-        ++opens_;
         auto it = files_.find(path);
         if (it == files_.end()) return nullptr;
         return std::make_unique<Source>(it->second, chunk_);
     }
-
-    int opens() const { return opens_; }
 
   private:
     class Source final : public ByteSource {
@@ -46,7 +43,6 @@ class MemoryFiles final : public FileReader {
 
     std::map<std::string, std::string> files_;
     std::size_t chunk_;
-    mutable int opens_ = 0;
 };
 
 }  // namespace wrennet::testing

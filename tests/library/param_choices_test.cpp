@@ -7,42 +7,11 @@
 namespace wrennet {
 namespace {
 
-const std::string kProto = "int SetMode(int mode, unsigned flags, int level, char * name)";
-
-std::string SetModeSource(const std::string& linePrefix) {
-    std::string text = "/**\n";
-    for (const char* line :
-         {"@brief Sets the mode", "@param mode :{FAST,SLOW}", "@param flags :{RD|WR|EX}",
-          "@param level:{0-255}", "@param name :{pick.exe}", "@note Use calc.exe for the level"}) {
-        text += linePrefix + line + "\n";
-    }
-    return text + "*/\n" + kProto + "\n{\n";
-}
-
 FunctionDetails Read(const std::string& content, const std::string& prototype,
                      std::size_t paneLength = 100) {
     testing::MemoryFiles files(4);
     files.add("/src/a.c", content);
     return ReadParamChoices(files, "/src/a.c", prototype, paneLength);
-}
-
-TEST(ReadParamChoices, SetModeSource) {
-    // Lines are looked at eight bytes at a time: indenting by 0 to 9 blanks moves
-    // every "@", ")", ";" and "/" across the word boundaries.
-    const std::array<ParamChoice, kMaxSlots> slots = {{{"mode", "FAST,SLOW", ""},
-                                                       {"flags", "RD|WR|EX", ""},
-                                                       {"level", "0-255", ""},
-                                                       {"name", "pick.exe", "\"pick.exe\""}}};
-    for (int blanks = -1; blanks <= 9; ++blanks) {
-        const std::string prefix = blanks < 0 ? "" : std::string(blanks, ' ') + " * ";
-        const FunctionDetails details =
-            Read(prefix.substr(0, prefix.size() - 3) + SetModeSource(prefix), kProto);
-        EXPECT_EQ(
-            std::tuple(details.returnType, details.functionName, details.count, details.helperName,
-                       details.messages),
-            std::tuple("int", "SetMode", 4, std::optional<std::string>("calc.exe"), Messages{}));
-        EXPECT_EQ(details.slots, slots) << "prefix [" << prefix << "]";
-    }
 }
 
 // Value text of parameter m for a block written with `lines` before `int f(int m)`.
@@ -79,14 +48,16 @@ TEST(ReadParamChoices, BlocksAndHelper) {
 }
 
 TEST(ReadParamChoices, NothingReadWhenLookupFailedOrFileMissing) {
-    const FunctionDetails failed = Read(SetModeSource(""), kProto, 2);
+    const std::string prototype = "int f(int m)";
+    const FunctionDetails failed =
+        Read("/**\n@param m :{A,B}\n*/\n" + prototype + "\n", prototype, 2);
     EXPECT_EQ(std::tuple(failed.functionName, failed.returnType, failed.count),
-              std::tuple(kProto, "", 0));
+              std::tuple(prototype, "", 0));
     testing::MemoryFiles files;
-    const FunctionDetails missing = ReadParamChoices(files, "/src/none.c", kProto, 100);
+    const FunctionDetails missing = ReadParamChoices(files, "/src/none.c", prototype, 100);
     EXPECT_EQ(
         std::tuple(missing.functionName, missing.count, missing.messages),
-        std::tuple(kProto, 0, Messages{{"Could not find /src/none.c", MessageIcon::Warning}}));
+        std::tuple(prototype, 0, Messages{{"Could not find /src/none.c", MessageIcon::Warning}}));
 }
 
 // Splits the corpus does not show: lists that end early or hold no names.
