@@ -37,12 +37,12 @@ QString TakeStarted(FakePlatform& platform) {
 }
 
 struct SetupRow {
-    std::string ini;                    // "%F" for the program folder
-    std::optional<std::string> chosen;  // the file a Browse button's dialog returns
-    QStringList steps;                  // what the user does, ending the dialog
-    QStringList shown;                  // browser edit, help path edit, checked radio
-    QString opened;       // title|start folder|start name|first filter|last pattern of a Browse
-    QStringList written;  // [Last] Browser, Url, Intro afterwards; "-" for absent
+    std::string ini = {};                    // "%F" for the program folder
+    std::optional<std::string> chosen = {};  // the file a Browse button's dialog returns
+    QStringList steps = {};                  // what the user does, ending the dialog
+    QStringList shown = {};                  // browser edit, help path edit, checked radio
+    QString opened = {};  // title|start folder|start name|first filter|last pattern of a Browse
+    QStringList written = {};  // [Last] Browser, Url, Intro afterwards; "-" for absent
 };
 
 // One thing the user does: "role=text" types into that edit, a bare role
