@@ -102,23 +102,26 @@ TEST(SortEntries, AgreesWithPlainStableSort) {
 }
 
 TEST(RestoreLastChoice, Table) {
-    const Entries list = {"int a(int x)", "int B(int y)", "int c(int z)"};
     struct Row {
-        Entries entries;
         std::string_view lastChoice;
         std::optional<std::size_t> selected;
-        bool rewritten;
+        bool rewritten, noEntries = false;
     };
     const Row rows[] = {
-        {.entries = list, .lastChoice = "int b(INT Y)", .selected = 1, .rewritten = false},
-        {.entries = list, .lastChoice = "int d(int q)", .selected = 0, .rewritten = true},
-        {.entries = list, .lastChoice = "", .selected = 0, .rewritten = true},
-        {.entries = {}, .lastChoice = "int a(int x)", .selected = std::nullopt, .rewritten = false},
+        {.lastChoice = "int b(INT Y)", .selected = 1, .rewritten = false},
+        {.lastChoice = "int d(int q)", .selected = 0, .rewritten = true},
+        {.lastChoice = "", .selected = 0, .rewritten = true},
+        {.lastChoice = "int a(int x)",
+         .selected = std::nullopt,
+         .rewritten = false,
+         .noEntries = true},
     };
     for (const Row& row : rows) {
-        EntryList packed;
-        for (const std::string& entry : row.entries) packed.add(entry);
-        const LastChoiceSelection selection = RestoreLastChoice(packed, row.lastChoice);
+        EntryList entries;
+        for (const char* entry : {"int a(int x)", "int B(int y)", "int c(int z)"}) {
+            if (!row.noEntries) entries.add(entry);
+        }
+        const LastChoiceSelection selection = RestoreLastChoice(entries, row.lastChoice);
         EXPECT_EQ(std::pair(selection.index, selection.rewriteChoice),
                   std::pair(row.selected, row.rewritten))
             << row.lastChoice;

@@ -54,7 +54,6 @@ TEST(IniTextTest, FormatRules) {
         // Quotes: one matching outer pair only.
         {.op = Read, .file = "[L]\nk='q'\n", .want = "q"},
         {.op = Read, .file = "[L]\nk=\"q'\n", .want = "\"q'"},
-        {.op = Read, .file = "[L]\nk=\"\n", .want = "\""},
         {.op = Read, .file = "[L]\nk=\"\"x\"\"\n", .want = "\"x\""},
         // The cut comes after the quotes are gone, and the default is cut too.
         {.op = Read, .file = "[L]\nk=\"abcd\"\n", .want = "ab", .capacity = 3},
