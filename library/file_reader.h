@@ -12,6 +12,18 @@ class ByteSource {
   public:
     virtual ~ByteSource() = default;
     virtual std::size_t read(char* buffer, std::size_t size) = 0;
+
+    // Sources may deliver only a few bytes per call; this keeps asking until
+    // `size` bytes are in or the source has ended. Fewer than `size` means the end.
+    std::size_t readFully(char* buffer, std::size_t size) {
+        std::size_t filled = 0;
+        while (filled < size) {
+            const std::size_t got = read(buffer + filled, size - filled);
+            if (got == 0) break;
+            filled += got;
+        }
+        return filled;
+    }
 };
 
 // Opens files by path. Injected everywhere the core reads a file, so tests can

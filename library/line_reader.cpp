@@ -22,20 +22,15 @@ void LineReader::FindNul() {
 std::string_view LineReader::next() {
     if (end_ - begin_ < kMaxPiece && !exhausted_) {
         // Keep a piece contiguous: move the unread tail to the front, then fill
-        // the rest of the buffer. Sources may deliver only a few bytes per call,
-        // so keep asking until the buffer is full or the source has ended.
+        // the rest of the buffer.
         const std::size_t tail = end_ - begin_;
         if (begin_ != 0 && tail != 0) std::memmove(buffer_.get(), buffer_.get() + begin_, tail);
         begin_ = 0;
         end_ = tail;
-        while (end_ < kBufferSize) {
-            const std::size_t got = source_.read(buffer_.get() + end_, kBufferSize - end_);
-            if (got == 0) {
-                exhausted_ = true;
-                break;
-            }
-            end_ += got;
-        }
+        const std::size_t want = kBufferSize - end_;
+        const std::size_t got = source_.readFully(buffer_.get() + end_, want);
+        end_ += got;
+        exhausted_ = got < want;
         FindNul();
     }
     const char* start = buffer_.get() + begin_;

@@ -187,14 +187,10 @@ void FeedSource(ByteSource& source, PrototypeCollector& collector) {
     std::size_t end = 0;  // bytes held, from the start of the buffer
     bool exhausted = false;
     while (!exhausted) {
-        while (end < kBufferSize) {
-            const std::size_t got = source.read(buffer.get() + end, kBufferSize - end);
-            if (got == 0) {
-                exhausted = true;
-                break;
-            }
-            end += got;
-        }
+        const std::size_t want = kBufferSize - end;
+        const std::size_t got = source.readFully(buffer.get() + end, want);
+        end += got;
+        exhausted = got < want;
         // Up to the last line end; a buffer without one is a stretch of a
         // long line, cut where a piece ends.
         std::size_t spanEnd = end;
