@@ -17,7 +17,7 @@
 #include <string>
 
 #include "../../tests/settings/temp_folder.h"
-#include "../../tests/ui/fake_platform.h"
+#include "fake_platform.h"
 #include "file_reader.h"
 #include "param_choices.h"
 #include "popup_combo_box.h"

@@ -26,7 +26,8 @@ struct RecordedMessage {
     MessageButtons buttons;
 };
 
-// A desktop that records what the window asks of it and answers from a script:
+// The desktop the window tests and the window benchmark run against: it
+// records what the window asks of it and answers from a script:
 // message boxes take the next scripted answer (OK, or No for a question when
 // nothing is scripted), file dialogs the next scripted path (cancel when
 // nothing is scripted). Files are asked of the real file system.
