@@ -72,7 +72,6 @@ class HelpTest : public QObject {
     void help();
     void setup_data();
     void setup();
-    void helpersButton();
 };
 
 void HelpTest::help_data() {
@@ -210,22 +209,6 @@ void HelpTest::setup() {
     for (const char* key : {"Browser", "Url", "Intro"})
         written << QString::fromStdString(settings.file().readValue("Last", key, "-", 1000));
     QCOMPARE(written, session.inFolder(row.written));
-}
-
-// &Helpers starts the chosen function's helper, found beside its source.
-void HelpTest::helpersButton() {
-    Session session;
-    session.write("include/Port.h", "extern int PortRead(int port, int mode);\n");
-    session.write("src/Port.c",
-                  "/**\n * @param port :{0,1}\n * @note Ask probe.exe for the port\n */\n"
-                  "int PortRead(int port, int mode)\n{\n}\n");
-    session.write("src/probe.exe", "#!/bin/sh\n");
-    wrennet::WrennetDlg& window = Shown(session.start(
-        "[Last]\nIntro=No\nLibrary=%Finclude/Port.h\n[Libraries]\n%Finclude/Port.h=Yes\n"));
-    Pick(*window.controls().functionCombo, 0);
-    QTest::mouseClick(window.controls().helpersButton, Qt::LeftButton);
-    QCOMPARE(TakeStarted(session.platform).toStdString(),
-             session.inFolder("start %Fsrc/probe.exe"));
 }
 
 QTEST_MAIN(HelpTest)

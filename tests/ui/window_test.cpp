@@ -3,6 +3,7 @@
 // pane's lines, selection and focus.
 #include <sys/stat.h>
 
+#include <QAbstractItemView>
 #include <QGroupBox>
 #include <QScrollBar>
 
@@ -163,6 +164,32 @@ class WindowTest : public QObject {
                              2 * metrics.averageCharWidth(),
                          qPrintable(button->objectName()));
             }
+        }
+    }
+
+    // 55 libraries of 3000 functions each: both lists need their scroll bar,
+    // the library list's on the left.
+    void dropDownScrollBars() {
+        Session session;
+        std::string functions, ini = "[Last]\nIntro=No\nLibrary=%Flib0.s79\n[Libraries]\n";
+        for (int f = 0; f < 3000; ++f)
+            functions += "; C Function prototype: int Fn" + std::to_string(f) + "(int port)\n";
+        for (int n = 0; n < 55; ++n) {
+            session.write("lib" + std::to_string(n) + ".s79", functions);
+            ini += "%Flib" + std::to_string(n) + ".s79=Yes\n";
+        }
+        const auto& c = Shown(session.start(ini)).controls();
+        for (const auto& [combo, barOnLeft] :
+             {std::pair{c.functionCombo, false}, {c.libraryCombo, true}}) {
+            combo->showPopup();
+            QAbstractItemView& list = *combo->view();
+            QVERIFY(QTest::qWaitForWindowExposed(list.window()));
+            QVERIFY(combo->count() > list.height() / list.sizeHintForRow(0));
+            const QScrollBar& bar = *list.verticalScrollBar();
+            QVERIFY2(bar.isVisible(), qPrintable(combo->objectName()));
+            const int barLeft = bar.mapToGlobal(QPoint()).x() - list.mapToGlobal(QPoint()).x();
+            QCOMPARE(barLeft < list.width() / 2, barOnLeft);
+            CloseList(*combo);
         }
     }
 

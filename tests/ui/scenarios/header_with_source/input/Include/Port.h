@@ -1,0 +1,2 @@
+int PortOpen(int port);
+extern int  PortRead (int port , int mode );
