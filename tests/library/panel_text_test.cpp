@@ -1,6 +1,6 @@
 // The pure text rules behind the parameter panel and Copy that the golden
-// corpus does not reach: call text, range check corners, choice lists, helper
-// commands and the pane positions of the label clicks.
+// corpus does not reach: call text precedence, choice lists, helper commands
+// and the pane positions of the label clicks.
 #include <gtest/gtest.h>
 
 #include <numeric>
@@ -9,7 +9,6 @@
 #include "choice_list.h"
 #include "pane_navigation.h"
 #include "parameter_helper.h"
-#include "range_check.h"
 
 namespace wrennet {
 namespace {
@@ -24,21 +23,6 @@ TEST(ComposeCallText, PrecedenceAndEnd) {
                                                  {"", "B", none, ""}}});
     EXPECT_EQ(call.text, "f(FAST,7,)");
     EXPECT_EQ(call.messages, (Messages{{"Some parameters not selected.", MessageIcon::Warning}}));
-}
-
-TEST(CheckRangeOnLeave, Corners) {
-    // value text, entry, whether "level Out of range." is shown
-    const std::tuple<const char*, const char*, bool> cases[] = {
-        {"0-255", "+300", true}, {"0-16", "019", false},  // octal: stops at the 9
-        {"0-20", "0X1f", true},  {"0-9", "0x", false},   {"1-9", "- 5", true},  // no digits: 0
-        {"0-9", "12ab", true},   {"0|1|-1", "-1", true},
-    };
-    const Message outOfRange{"level Out of range.", MessageIcon::Warning};
-    for (const auto& [value, entry, warns] : cases) {
-        EXPECT_EQ(CheckRangeOnLeave("level", value, entry),
-                  warns ? std::optional(outOfRange) : std::nullopt)
-            << value << " " << entry;
-    }
 }
 
 TEST(ChoiceList, JoinAndSelect) {

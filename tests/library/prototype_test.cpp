@@ -10,27 +10,6 @@
 namespace wrennet {
 namespace {
 
-// Pins the plain version, the oracle below, on the rules easiest to get wrong.
-TEST(NormalisePrototype, Table) {
-    const std::pair<std::string_view, std::string_view> rows[] = {
-        {"extern int  PortRead (int port , int mode )", "int PortRead(int port, int mode)"},
-        {"typedef int (*PortHook)(int)", "typedef int(*PortHook)(int)"},
-        {"  int f(a) ", " int f(a) "},  // one leading and one trailing blank survive
-        {"f(a , , b)", "f(a, , b)"},
-        {"f(a, (b))", "f(a,(b))"},
-        {"f(a,", "f(a, "},
-        {"eextern xtern y", "extern y"},  // a removal is not rescanned
-        {"int f(int port);\r\n", "int f(int port);\r\n"},
-    };
-    for (const auto& [input, expected] : rows) {
-        std::string out;
-        AppendNormalisedPrototype(input, out);
-        EXPECT_EQ(std::pair(out, reference::NormalisePrototype(input)),
-                  std::pair(std::string(expected), std::string(expected)))
-            << "input: [" << input << "]";
-    }
-}
-
 // The one-pass normaliser and the early-stopping prefix test against the nine
 // literal replacements, on texts made of the characters the replacements care about.
 TEST(NormalisePrototype, AgreesWithLiteralReplacements) {

@@ -7,43 +7,11 @@
 #include <random>
 
 #include "last_choice.h"
-#include "memory_files.h"
 
 namespace wrennet {
 namespace {
 
 using Entries = std::vector<std::string>;
-
-// Rows the whole-library corpus does not reach: marker removal, line ends kept
-// after an early ")", comment blocks opened and closed on their own lines.
-TEST(ScanLibraryFile, Table) {
-    struct Row {
-        const char* path;
-        std::string content;
-        Entries entries = {};
-    };
-    const Row rows[] = {
-        {.path = "/l/Port.s79",
-         .content = "; C Function prototype: int f(@ C Function prototype:int a)\n",
-         .entries = {"int f(int a)"}},
-        // The ";" markers go first, and what that joins goes too.
-        {.path = "/l/Port.s79",
-         .content = "; C Function prototype:@ C Function ; C Function prototype:prototype: g(x)\n",
-         .entries = {"g(x)"}},
-        {.path = "/l/Port.s79", .content = "; C Function prototype: int f(  int a\n"},
-        {.path = "/l/Port.h", .content = "f(x)\r\n", .entries = {"f(x)\r\n"}},
-        {.path = "/l/Port.h",
-         .content = "/* start\nint a(int x);\nend */ int b(int x);\n/*\n*/\nint c(int x);\n",
-         .entries = {"int c(int x)"}},
-    };
-    for (const Row& row : rows) {
-        testing::MemoryFiles files(3);  // three bytes per read: lines cross refills
-        files.add(row.path, row.content);
-        EXPECT_EQ(ScanLibraryFile(files, row.path).entries.toStrings(), row.entries) << row.content;
-    }
-    const ScanResult empty = ScanLibraryFile(testing::MemoryFiles(), "");
-    EXPECT_EQ(std::pair(empty.opened, empty.messages), std::pair(false, Messages{}));
-}
 
 // The order the combo promises, written the plain way: letters folded to lower
 // case, bytes compared unsigned, a text before any longer text it begins.

@@ -1,3 +1,6 @@
+// What the command line does not show of the source reader: the icon of its
+// messages, and the whole-library view's failures. The order of the source
+// paths tried and the lookup's messages are corpus cases.
 #include "source_lookup.h"
 
 #include <gtest/gtest.h>
@@ -7,67 +10,22 @@
 namespace wrennet {
 namespace {
 
-// The source is looked for as given, as ".c", then with every "/include/" (any
-// letter case) as "/Src/", then as "/src/": the first that opens is read.
-TEST(FindFunctionSource, TriesTheSourceFolderSpellingsInOrder) {
-    struct Row {
-        std::vector<std::string> present;
-        std::string_view read;
-    };
-    const Row rows[] = {
-        {.present = {"/o/INCLUDE/a/include/P.h", "/o/INCLUDE/a/include/P.c"},
-         .read = "/o/INCLUDE/a/include/P.h"},
-        {.present = {"/o/INCLUDE/a/include/P.c", "/o/Src/a/Src/P.c"},
-         .read = "/o/INCLUDE/a/include/P.c"},
-        {.present = {"/o/Src/a/Src/P.c", "/o/src/a/src/P.c"}, .read = "/o/Src/a/Src/P.c"},
-        {.present = {"/o/src/a/src/P.c"}, .read = "/o/src/a/src/P.c"},
-    };
-    for (const Row& row : rows) {
-        testing::MemoryFiles files(5);
-        for (const std::string& path : row.present) files.add(path, "x\nint f(int a)\n/** g */\n");
-        const SourceLookup lookup =
-            FindFunctionSource(files, "/o/INCLUDE/a/include/P.h", "int f(int a)");
-        EXPECT_EQ(std::tuple(lookup.found, lookup.path, lookup.paneText),
-                  std::tuple(true, row.read, "x\nint f(int a)\n"));
-    }
-}
-
-// The message texts in order, " | " between them; every one must carry the warning icon.
-std::string WarningTexts(const Messages& messages) {
-    std::string joined;
-    for (const Message& message : messages) {
-        EXPECT_EQ(message.icon, MessageIcon::Warning) << message.text;
-        joined += (joined.empty() ? "" : " | ") + message.text;
-    }
-    return joined;
-}
-
-TEST(FindFunctionSource, Failures) {
+TEST(SourceMessages, AreWarnings) {
     testing::MemoryFiles files;
     files.add("/lib/src/Port.c", "int f(int a)\n");
-    struct Row {
-        std::string_view path, messages, lastTried = "";
+    const std::pair<Messages, Messages> rows[] = {
+        {ReadWholeLibrary(files, "").messages, {{"No library to show.", MessageIcon::Warning}}},
+        {ReadWholeLibrary(files, "/lib/b.s79").messages,
+         {{"Could not find source /lib/b.s79", MessageIcon::Warning}}},
+        {FindFunctionSource(files, "/lib/Include/Port.c", "int no()").messages,
+         {{"Could not find \nint no()\nin /lib/Include/Port.c\nMust match exactly.",
+           MessageIcon::Warning}}},
+        {FindFunctionSource(files, "/lib/none.c", "f").messages,
+         {{"Could not find source /lib/none.c or .c", MessageIcon::Warning},
+          {"Could not find \nf\nin /lib/none.c\nMust match exactly.", MessageIcon::Warning}}},
     };
-    const Row rows[] = {
-        {.path = "/lib/Include/Port.c",
-         .messages = "Could not find \nint no(int a)\nin /lib/Include/Port.c\nMust match exactly.",
-         .lastTried = "/lib/src/Port.c"},
-        {.path = "", .messages = "Could not find \nint no(int a)\nin \nMust match exactly."},
-    };
-    for (const Row& row : rows) {
-        const SourceLookup lookup =
-            FindFunctionSource(files, std::string(row.path), "int no(int a)");
-        EXPECT_EQ(std::tuple(lookup.paneText, WarningTexts(lookup.messages), lookup.path),
-                  std::tuple("-", row.messages, row.lastTried));
-    }
-}
-
-TEST(ReadWholeLibrary, Failures) {
-    testing::MemoryFiles files;
-    EXPECT_EQ(WarningTexts(ReadWholeLibrary(files, "").messages), "No library to show.");
-    const LibraryText missing = ReadWholeLibrary(files, "/lib/b.s79");
-    EXPECT_EQ(std::pair(missing.paneText, WarningTexts(missing.messages)),
-              std::pair(std::string(), std::string("Could not find source /lib/b.s79")));
+    for (const auto& [messages, expected] : rows) EXPECT_EQ(messages, expected);
+    EXPECT_EQ(ReadWholeLibrary(files, "/lib/b.s79").paneText, "");
 }
 
 }  // namespace

@@ -22,3 +22,6 @@ extern  int PortFlush(int port);
 int PortSet(int port, int value) /* same line */ ;
 INT UPPER(int a);
 2bad(int x);
+Gaps(a , , b);
+Nested(a, (b));
+eextern xtern Once(x);

@@ -16,3 +16,13 @@ int Short(T a, int b)
 int Five(int a1, int b2, int c3, int d4, int e5)
 {
 }
+/** Two */
+int Two(int a, T b)
+{
+}
+/** reset */
+reset()
+{
+}
+/** no parenthesis */
+no parenthesis

@@ -1,0 +1,3 @@
+params
+cafe.h
+int Beyond(int past)

@@ -1,0 +1,3 @@
+params
+desc.h
+int RunsOn(int m)

@@ -1,0 +1,3 @@
+params
+desc.h
+int Semicolon(int m)

@@ -1,0 +1,3 @@
+params
+desc.h
+int Unnoted(int m)

@@ -1,0 +1,3 @@
+params
+split.h
+int Two(int a, T b)

@@ -1,0 +1,3 @@
+params
+split.h
+no parenthesis

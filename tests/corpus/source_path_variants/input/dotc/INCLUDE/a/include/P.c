@@ -1,0 +1,2 @@
+// read beside the header
+int f(int a)

@@ -1,0 +1,2 @@
+// read from Src
+int f(int a)

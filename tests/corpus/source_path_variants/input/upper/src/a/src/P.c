@@ -1,0 +1,2 @@
+// read from src
+int f(int a)

@@ -1,0 +1,3 @@
+show
+upper/INCLUDE/a/include/P.h
+int f(int a)

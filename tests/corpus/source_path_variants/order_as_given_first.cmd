@@ -1,0 +1,3 @@
+show
+given/P.s79
+int f(int a)

@@ -1,0 +1,3 @@
+show
+dotc/INCLUDE/a/include/P.h
+int f(int a)

@@ -1,0 +1,3 @@
+show
+lower/INCLUDE/a/include/P.h
+int f(int a)

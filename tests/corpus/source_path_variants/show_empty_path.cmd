@@ -1,0 +1,3 @@
+show
+
+int no(int a)

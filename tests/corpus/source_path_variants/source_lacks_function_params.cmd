@@ -1,0 +1,3 @@
+params
+lib/Include/Port.h
+int no(int a)
