@@ -147,7 +147,7 @@ class Scenario {
             perform(step);
             continuation_.stop();
             QCoreApplication::processEvents();
-            record();
+            record(std::to_string(next_) + " " + step);
         }
     }
     void continueInDialog() {
@@ -155,14 +155,15 @@ class Scenario {
         if (dialog == nullptr || dialog == dialogBefore_) return;
         continuation_.stop();
         if (!QTest::qWaitForWindowActive(dialog)) qFatal("the dialog never became active");
-        record();
+        record(std::to_string(next_) + " " + steps_[next_ - 1]);
         play(dialog);
     }
 
-    // What the desktop was asked since the last time, in the order of its kinds.
-    void record() {
+    // What the desktop was asked since the last time, in the order of its
+    // kinds, under the step that asked.
+    void record(const std::string& step) {
         FakePlatform& p = platform();
-        std::string& out = outputs_["desktop"];
+        std::string out;
         for (; seen_[0] < p.messages.size(); ++seen_[0]) {
             const auto& m = p.messages[seen_[0]];
             const char* icons[] = {"Information", "Warning", "Stop", "Question"};
@@ -188,6 +189,7 @@ class Scenario {
             out += "run " + p.commands[seen_[4]] + "\n";
         if (p.clipboard != kUntouched) out += "clipboard " + Escape(p.clipboard) + "\n";
         p.clipboard = kUntouched;
+        if (!out.empty()) outputs_["desktop"] += "> " + step + "\n" + out;
     }
 
     QWidget* control(const std::string& name) {

@@ -1,8 +1,6 @@
-// The window from its start: the settings file read, missing libraries
-// dropped, the intro; the controls as laid out, the keyboard, and the source
-// pane's lines, selection and focus.
-#include <sys/stat.h>
-
+// What the window scenarios cannot say in text: settings with no place to
+// go, the controls' places and tab order at this desktop's font, the drop-down
+// lists' scroll bars, and the source pane's lines, selection and focus as drawn.
 #include <QAbstractItemView>
 #include <QGroupBox>
 #include <QScrollBar>
@@ -12,13 +10,6 @@
 using namespace wrennet::testing;
 
 namespace {
-
-struct StartUpRow {
-    std::string ini;  // "-": no settings file
-    bool intro;
-    QStringList messages = {}, listed = {};
-    std::string selected = "", library = "";
-};
 
 // The visible controls that take the focus: what nothing may cover.
 QList<QWidget*> Controls(QWidget& window) {
@@ -43,53 +34,6 @@ struct PaneRow {
 class WindowTest : public QObject {
     Q_OBJECT
   private Q_SLOTS:
-    void startUp_data() {
-        const auto gone = [](const QString& name) {
-            return "Library %F" + name + " not available.\nWill be removed from list.";
-        };
-        AddRows<StartUpRow>({
-            {"first start without a settings file", {.ini = "-", .intro = true}},
-            {"intro switched off", {.ini = "[Last]\nIntro=No\n", .intro = false}},
-            {"intro in capitals", {.ini = "[Last]\nIntro=YES\n", .intro = true}},
-            {"missing libraries reported in file order and dropped",
-             {.ini = "[Last]\nIntro=no\n[Libraries]\n%Fb.s79=Yes\n%Fgone.h=Yes\n%Fdir.h=Yes\n"
-                     "%Fa.s79=Yes\n%Fpipe.s79=Yes\n",
-              .intro = false,
-              .messages = {gone("gone.h"), gone("dir.h"), gone("pipe.s79")},
-              .listed = {"%Fa.s79", "%Fb.s79"},
-              .selected = "%Fa.s79",
-              .library = "%Fa.s79"}},
-            {"remembered library in other letter case",
-             {.ini = "[Last]\nIntro=no\nLibrary=%FB.S79\n[Libraries]\n%Fa.s79=Yes\n%Fb.s79=Yes\n",
-              .intro = false,
-              .listed = {"%Fa.s79", "%Fb.s79"},
-              .selected = "%Fb.s79",
-              .library = "%FB.S79"}},
-            {"binary settings file",
-             {.ini = std::string("\x01\x7f\xfe[Libr\xff\n=\n[[\n", 13), .intro = true}},
-        });
-    }
-    void startUp() {
-        QFETCH(StartUpRow, row);
-        Session session;
-        for (const char* name : {"a.s79", "b.s79"})
-            session.write(name, "; C Function prototype: int PortRead(int port, int mode)\n");
-        std::filesystem::create_directory(session.path("dir.h"));
-        ::mkfifo(session.path("pipe.s79").c_str(), 0600);
-        wrennet::WrennetDlg& window = session.start(row.ini);
-
-        QCOMPARE(session.platform.messageTexts(), session.inFolder(row.messages));
-        QCOMPARE(session.platform.openedDocuments.size(), row.intro ? 1u : 0u);
-        QCOMPARE(session.settings().file().readValue("Last", "AppPath", "", 1000),
-                 session.folder.path());
-        QCOMPARE(session.libraries(), session.inFolder(row.listed));
-        QCOMPARE(session.settings().library(), session.inFolder(row.library));
-        QCOMPARE(window.libraries().selected().value_or(""), session.inFolder(row.selected));
-        // The function list waits until it is opened; the pane shows the library.
-        QCOMPARE(window.controls().functionCombo->count(), 0);
-        QCOMPARE(window.controls().sourcePane->toPlainText().isEmpty(), row.selected.empty());
-    }
-
     // A program folder that cannot be written (here: one that is not there, as
     // the tests may run as root) sends the settings to the user's configuration
     // folder; when that cannot take them either, the user is told once.
@@ -113,17 +57,9 @@ class WindowTest : public QObject {
         QCOMPARE(platform.openedDocuments, std::vector<std::string>{program + "Wrennet.txt"});
     }
 
-    void shownControlsAndTabOrder() {
+    void tabOrder() {
         Session session;
         wrennet::WrennetDlg& window = Shown(session.start());
-        const auto& c = window.controls();
-        for (const QWidget* hidden : std::initializer_list<const QWidget*>{
-                 c.incButton, c.wrennetButton, c.cancelButton, c.helpersButton, c.separators[0],
-                 c.closeParenthesis, c.valueCombos[0], c.valueEdits[0], c.choiceLists[0]})
-            QVERIFY2(!hidden->isVisible(), qPrintable(hidden->objectName()));
-        for (const QWidget* shown : std::initializer_list<const QWidget*>{
-                 c.nameLabels[0], c.functionLabel, c.typeLabel, c.parameterGroup})
-            QVERIFY2(shown->isVisible(), qPrintable(shown->objectName()));
         // Tab goes round from the focus the window starts with.
         QStringList order;
         QWidget* const first = QApplication::focusWidget();
@@ -191,18 +127,6 @@ class WindowTest : public QObject {
             QCOMPARE(barLeft < list.width() / 2, barOnLeft);
             CloseList(*combo);
         }
-    }
-
-    // Alt with a key that is no mnemonic types nothing; plain keys type.
-    void altKeysLeftToMnemonics() {
-        Session session;
-        wrennet::WrennetDlg& window = Shown(session.start("[Last]\nIntro=No\n"));
-        QLineEdit& field = *window.controls().libraryCombo->lineEdit();
-        field.setFocus(Qt::ShortcutFocusReason);
-        QTest::keyClick(&field, Qt::Key_Q, Qt::AltModifier);
-        QTest::keyClick(&field, Qt::Key_7, Qt::AltModifier);
-        QTest::keyClick(&field, Qt::Key_Q);
-        QCOMPARE(field.text(), QString("q"));
     }
 
     void sourcePaneShowsFocusAndCaret() {
