@@ -157,6 +157,7 @@ class Scenario {
         if (!QTest::qWaitForWindowActive(dialog)) qFatal("the dialog never became active");
         record(std::to_string(next_) + " " + steps_[next_ - 1]);
         play(dialog);
+        if (window_) Activate(*window_);
     }
 
     // What the desktop was asked since the last time, in the order of its
@@ -230,6 +231,8 @@ class Scenario {
             fs::create_directories(fs::path(session_.path(text)).parent_path());
             fs::copy_file(session_.path(Unescape(target)), session_.path(text),
                           fs::copy_options::overwrite_existing);
+        } else if (verb == "write") {
+            session_.write(target, text);
         } else if (verb == "remove") {
             fs::remove(session_.path(whole));
         } else if (verb == "mkfifo") {
