@@ -5,23 +5,17 @@
 
 #include <array>
 #include <cstdint>
-#include <cstdlib>
 #include <string>
 
 #include "call_text.h"
+#include "fuzz_check.h"
 #include "memory_files.h"
 #include "param_choices.h"
 #include "range_check.h"
 #include "slot_layout.h"
 #include "source_lookup.h"
 
-namespace {
-
-void Check(bool holds) {
-    if (!holds) std::abort();
-}
-
-}  // namespace
+using wrennet::fuzz::Check;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     if (size < 2) return 0;

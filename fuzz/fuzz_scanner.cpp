@@ -5,10 +5,10 @@
 
 #include <cctype>
 #include <cstdint>
-#include <cstdlib>
 #include <string>
 
 #include "common/byte_class.h"
+#include "fuzz_check.h"
 #include "header_marks.h"
 #include "line_reader.h"
 #include "memory_files.h"
@@ -28,11 +28,9 @@ bool NotAfter(const std::string& a, const std::string& b) {
     return a.size() <= b.size();
 }
 
-void Check(bool holds) {
-    if (!holds) std::abort();
-}
-
 }  // namespace
+
+using wrennet::fuzz::Check;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     if (size == 0) return 0;

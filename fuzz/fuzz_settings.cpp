@@ -4,16 +4,12 @@
 #include <fuzzer/FuzzedDataProvider.h>
 
 #include <cstdint>
-#include <cstdlib>
 #include <string>
 
+#include "fuzz_check.h"
 #include "ini_text.h"
 
 namespace {
-
-void Check(bool holds) {
-    if (!holds) std::abort();
-}
 
 // Names and values that the file format stores without any trimming,
 // unquoting or reinterpretation, so a round trip must give them back.
@@ -30,6 +26,8 @@ bool IsPlain(const std::string& text, bool isValue) {
 }
 
 }  // namespace
+
+using wrennet::fuzz::Check;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     FuzzedDataProvider input(data, size);

@@ -1,0 +1,13 @@
+#pragma once
+
+// A property that fails aborts the run, so that libFuzzer keeps the input.
+
+#include <cstdlib>
+
+namespace wrennet::fuzz {
+
+inline void Check(bool holds) {
+    if (!holds) std::abort();
+}
+
+}  // namespace wrennet::fuzz
