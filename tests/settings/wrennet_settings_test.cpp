@@ -2,11 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <filesystem>
 #include <string>
 #include <tuple>
 #include <vector>
 
+#include "common/replace_all.h"
 #include "settings_location.h"
 #include "temp_folder.h"
 
@@ -91,43 +93,21 @@ TEST(WrennetSettingsTest, SettingsFolder) {
     const std::string f = folder.path();
     std::filesystem::create_directory(f + "program");
     TempFolder::write(f + "file", "");
-    struct Row {
-        std::string program, xdgConfigHome, home;
-        std::string expected;
-    };
-    const Row rows[] = {
-        {.program = f + "program/",
-         .xdgConfigHome = f + "config",
-         .home = f + "home",
-         .expected = f + "program/"},
-        {.program = f + "gone/",
-         .xdgConfigHome = f + "config",
-         .home = f + "home",
-         .expected = f + "config/wrennet/"},
-        {.program = f + "gone/",
-         .xdgConfigHome = f + "config/",
-         .home = f + "home",
-         .expected = f + "config/wrennet/"},
+    // Program folder, XDG_CONFIG_HOME, the folder chosen; %F is the test's folder.
+    const std::array<std::string, 3> rows[] = {
+        {"%Fprogram/", "%Fconfig", "%Fprogram/"},
+        {"%Fgone/", "%Fconfig", "%Fconfig/wrennet/"},
+        {"%Fgone/", "%Fconfig/", "%Fconfig/wrennet/"},
         // Unset, or relative and so to be ignored: the home folder's .config.
-        {.program = f + "gone/",
-         .xdgConfigHome = "",
-         .home = f + "home",
-         .expected = f + "home/.config/wrennet/"},
-        {.program = f + "gone/",
-         .xdgConfigHome = "config",
-         .home = f + "home",
-         .expected = f + "home/.config/wrennet/"},
-        {.program = "",
-         .xdgConfigHome = f + "config",
-         .home = f + "home",
-         .expected = f + "config/wrennet/"},
+        {"%Fgone/", "", "%Fhome/.config/wrennet/"},
+        {"%Fgone/", "config", "%Fhome/.config/wrennet/"},
+        {"", "%Fconfig", "%Fconfig/wrennet/"},
     };
-    for (const Row& row : rows) {
-        EXPECT_EQ(SettingsFolder(row.program, row.xdgConfigHome, row.home), row.expected)
-            << row.program << " | " << row.xdgConfigHome;
-        if (row.expected != row.program) {
-            EXPECT_TRUE(std::filesystem::is_directory(row.expected)) << row.expected;
-        }
+    const auto in = [&](const std::string& path) { return ReplaceAll(path, "%F", f); };
+    for (const auto& [program, xdgConfigHome, expected] : rows) {
+        EXPECT_EQ(SettingsFolder(in(program), in(xdgConfigHome), f + "home"), in(expected))
+            << program << " | " << xdgConfigHome;
+        EXPECT_TRUE(expected == program || std::filesystem::is_directory(in(expected))) << expected;
     }
     // A configuration folder below a plain file cannot be made; its name is
     // still given, for the failed writes to report.
