@@ -18,20 +18,16 @@ namespace {
 using testing::TempFolder;
 using Paths = std::vector<std::string>;
 
-TEST(WrennetSettingsTest, ReadsGiveTheirDefaultsWithoutAFile) {
+// Without a file every read gives its default, and saving an empty list makes none.
+TEST(WrennetSettingsTest, NoFile) {
     TempFolder folder;
-    const WrennetSettings settings(folder.path());
+    WrennetSettings settings(folder.path());
     EXPECT_EQ(
         std::tuple(settings.introAtStart(), settings.introForHelp(), settings.introForSetup()),
         std::tuple(true, true, false));
     EXPECT_EQ(std::tuple(settings.url(), settings.browser(), settings.library(), settings.choice()),
               std::tuple(folder.path(), "xdg-open", "", ""));
     EXPECT_TRUE(settings.libraries().empty());
-}
-
-TEST(WrennetSettingsTest, AnEmptyListCreatesNoFile) {
-    TempFolder folder;
-    WrennetSettings settings(folder.path());
     EXPECT_TRUE(settings.rewriteLibraries({}));
     EXPECT_FALSE(std::filesystem::exists(settings.file().path()));
 }
@@ -57,10 +53,9 @@ TEST(WrennetSettingsTest, ReadsAreCutAtTheirCapacities) {
     settings.writeBrowser(longText);
     settings.writeLibrary(longText);
     settings.writeChoice(longText);
-    EXPECT_EQ(settings.url().size(), 999u);
-    EXPECT_EQ(settings.browser().size(), 999u);
-    EXPECT_EQ(settings.library().size(), 999u);
-    EXPECT_EQ(settings.choice().size(), 9999u);
+    EXPECT_EQ(std::tuple(settings.url().size(), settings.browser().size(),
+                         settings.library().size(), settings.choice().size()),
+              std::tuple(999u, 999u, 999u, 9999u));
     // 99 names of 100 bytes with terminators take 9900 bytes; the 100th is cut.
     Paths paths;
     for (int i = 100; i < 201; ++i) paths.push_back("/" + std::string(95, 'a') + std::to_string(i));
