@@ -96,6 +96,15 @@ class EntryList {
         commit(text.size());
     }
 
+    // Adds the entries of `other` after these, in its order.
+    void append(const EntryList& other) {
+        if (other.used_ != 0) std::memcpy(reserve(other.used_), other.bytes_.get(), other.used_);
+        places_.reserve(places_.size() + other.places_.size());
+        for (const Place& place : other.places_)
+            places_.push_back({used_ + place.offset, place.length});
+        used_ += other.used_;
+    }
+
     // Lists the entries in the order given: the new entry i is the old entry order[i].
     void reorder(const std::vector<std::uint32_t>& order) {
         std::vector<Place> reordered;

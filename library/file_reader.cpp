@@ -16,7 +16,8 @@ namespace {
 // stays ended: the readers above treat a broken file as one that stops there.
 class PosixByteSource final : public ByteSource {
   public:
-    explicit PosixByteSource(FileDescriptor file) : file_(std::move(file)) {}
+    PosixByteSource(FileDescriptor file, std::uint64_t size)
+        : file_(std::move(file)), size_(size) {}
 
     std::size_t read(char* buffer, std::size_t size) override {
         if (ended_ || size == 0) return 0;
@@ -26,8 +27,17 @@ class PosixByteSource final : public ByteSource {
         return 0;
     }
 
+    std::optional<std::uint64_t> size() const override { return size_; }
+
+    std::size_t readAt(char* buffer, std::size_t size, std::uint64_t offset) const override {
+        const ssize_t got = RetryOnInterrupt(
+            [&] { return ::pread(file_.get(), buffer, size, static_cast<off_t>(offset)); });
+        return got > 0 ? static_cast<std::size_t>(got) : 0;
+    }
+
   private:
     FileDescriptor file_;
+    std::uint64_t size_;
     bool ended_ = false;
 };
 
@@ -40,7 +50,8 @@ std::unique_ptr<ByteSource> PosixFileReader::open(const std::string& path) const
     if (!file.isOpen()) return nullptr;
     struct stat status {};
     if (::fstat(file.get(), &status) != 0 || !S_ISREG(status.st_mode)) return nullptr;
-    return std::make_unique<PosixByteSource>(std::move(file));
+    return std::make_unique<PosixByteSource>(std::move(file),
+                                             static_cast<std::uint64_t>(status.st_size));
 }
 
 }  // namespace wrennet

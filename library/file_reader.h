@@ -1,7 +1,9 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 
 namespace wrennet {
@@ -24,6 +26,13 @@ class ByteSource {
         }
         return filled;
     }
+
+    // A regular file knows its size and can be read at any offset, by several
+    // threads at once, without disturbing read(); a stream cannot, and says
+    // nullopt here. readAt() fills at most `size` bytes from `offset` and
+    // returns how many it delivered; 0 at the end or on an error.
+    virtual std::optional<std::uint64_t> size() const { return std::nullopt; }
+    virtual std::size_t readAt(char*, std::size_t, std::uint64_t) const { return 0; }
 };
 
 // Opens files by path. Injected everywhere the core reads a file, so tests can

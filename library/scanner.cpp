@@ -10,6 +10,7 @@
 #include "entry_sorter.h"
 #include "prototype.h"
 #include "span_scanner.h"
+#include "split_scan.h"
 
 namespace wrennet {
 namespace {
@@ -108,9 +109,17 @@ ScanResult ScanLibraryFile(const FileReader& files, const std::string& path) {
         return result;
     }
     result.opened = true;
-    PrototypeCollector collector(KindOfLibrary(path));
-    FeedSource(*source, collector);
-    result.entries = collector.takeSorted();
+    const LibraryKind kind = KindOfLibrary(path);
+    // Below a megabyte a second thread costs about what it saves.
+    constexpr std::uint64_t kWorthTwoThreads = 1 << 20;
+    if (const std::optional<std::uint64_t> size = source->size();
+        size && *size >= kWorthTwoThreads) {
+        result.entries = ListInHalves(*source, *size, kind);
+    } else {
+        PrototypeCollector collector(kind);
+        FeedSource(*source, collector);
+        result.entries = collector.takeSorted();
+    }
     return result;
 }
 

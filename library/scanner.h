@@ -39,7 +39,9 @@ Message LibraryNotAvailable(std::string_view path);
 // benchmarks that work on memory). Not sorted.
 class PrototypeCollector {
   public:
-    explicit PrototypeCollector(LibraryKind kind) : kind_(kind) {}
+    // `inComment`: the pieces fed start inside a header's block comment.
+    explicit PrototypeCollector(LibraryKind kind, bool inComment = false)
+        : kind_(kind), in_comment_(inComment) {}
     void feed(std::string_view piece);
     // The same for a header piece whose marks are known already.
     void feedHeader(std::string_view piece, const HeaderMarks& marks);

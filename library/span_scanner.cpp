@@ -181,7 +181,7 @@ bool FeedSpan(std::string_view span, PrototypeCollector& collector) {
     return true;
 }
 
-void FeedSource(ByteSource& source, PrototypeCollector& collector) {
+bool FeedSource(ByteSource& source, PrototypeCollector& collector) {
     constexpr std::size_t kBufferSize = 256 * 1024;
     const auto buffer = std::make_unique_for_overwrite<char[]>(kBufferSize);
     std::size_t end = 0;  // bytes held, from the start of the buffer
@@ -199,10 +199,11 @@ void FeedSource(ByteSource& source, PrototypeCollector& collector) {
             spanEnd = last != nullptr ? static_cast<std::size_t>(last - buffer.get()) + 1
                                       : end / kMaxPiece * kMaxPiece;
         }
-        if (!FeedSpan({buffer.get(), spanEnd}, collector)) return;
+        if (!FeedSpan({buffer.get(), spanEnd}, collector)) return false;
         std::memmove(buffer.get(), buffer.get() + spanEnd, end - spanEnd);
         end -= spanEnd;
     }
+    return true;
 }
 
 }  // namespace wrennet

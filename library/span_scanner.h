@@ -27,7 +27,8 @@ bool FeedSpan(std::string_view span, PrototypeCollector& collector);
 bool FeedEveryPiece(std::string_view span, PrototypeCollector& collector);
 
 // Feeds the collector the whole source, through FeedSpan, in spans of up to
-// 256 KiB that end where a piece ends.
-void FeedSource(ByteSource& source, PrototypeCollector& collector);
+// 256 KiB that end where a piece ends. Returns false when a piece that begins
+// with NUL ended the file before the source did.
+bool FeedSource(ByteSource& source, PrototypeCollector& collector);
 
 }  // namespace wrennet

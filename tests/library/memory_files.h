@@ -1,9 +1,11 @@
 #pragma once
 
 #include <algorithm>
+#include <cstdint>
 #include <cstring>
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "file_reader.h"
@@ -32,6 +34,13 @@ class MemoryFiles final : public FileReader {
             const std::size_t n = std::min({size, chunk_, data_.size() - offset_});
             std::memcpy(buffer, data_.data() + offset_, n);
             offset_ += n;
+            return n;
+        }
+        std::optional<std::uint64_t> size() const override { return data_.size(); }
+        std::size_t readAt(char* buffer, std::size_t size, std::uint64_t offset) const override {
+            if (offset >= data_.size()) return 0;
+            const std::size_t n = std::min({size, chunk_, data_.size() - offset});
+            std::memcpy(buffer, data_.data() + offset, n);
             return n;
         }
 
