@@ -27,6 +27,11 @@ TEST(PosixFileReader, OnlyRegularFilesOpen) {
     std::size_t total = 0;
     for (std::size_t n = 1; n > 0; total += n) n = source->read(&read[total], read.size() - total);
     EXPECT_EQ(read.substr(0, total), content);
+    // Read at an offset, as two threads do, without moving the stream.
+    EXPECT_EQ(source->size(), content.size());
+    EXPECT_EQ(source->readAt(read.data(), 4, content.size() - 4), 4u);
+    EXPECT_EQ(read.substr(0, 4), "end\n");
+    EXPECT_EQ(source->readAt(read.data(), 4, content.size()), 0u);
 }
 
 }  // namespace
