@@ -28,5 +28,24 @@ TEST(SourceMessages, AreWarnings) {
     EXPECT_EQ(ReadWholeLibrary(files, "/lib/b.s79").paneText, "");
 }
 
+// A library without tabs or NULs is taken as its bytes; otherwise piece by
+// piece: tabs to every 4th column of a piece, a NUL cutting its piece short,
+// a piece led by a NUL ending the text.
+TEST(ReadWholeLibrary, PaneText) {
+    const std::string longLine(254, 'x');
+    const std::pair<std::string, std::string> rows[] = {
+        {"int a;\r\n\xe9\n" + longLine + "yz\n", "int a;\r\n\xe9\n" + longLine + "yz\n"},
+        {"a\tb\n\tc", "a   b\n    c"},
+        {longLine + "y\tz\n", longLine + "y    z\n"},  // the tab opens the second piece
+        {std::string("ab\0cd\nef\n", 9), "abef\n"},
+        {std::string("ab\n\0cd\nef\n", 10), "ab\n"},
+    };
+    for (const auto& [bytes, shown] : rows) {
+        testing::MemoryFiles files;
+        files.add("/l/a.h", bytes);
+        EXPECT_EQ(ReadWholeLibrary(files, "/l/a.h").paneText, shown);
+    }
+}
+
 }  // namespace
 }  // namespace wrennet
