@@ -20,3 +20,10 @@ int Bytes(int valid, int unassigned, int overlong, int surrogate)
 int Beyond(int past)
 {
 }
+/**
+ * @param straddle :{abcdefgÃ©}
+ * @param late :{abcdefgh12345678À¯}
+ */
+int Steps(int straddle, int late)
+{
+}

@@ -1,1 +1,2 @@
 int Cafe(int mode, int quote);
+int Steps(int straddle, int late);

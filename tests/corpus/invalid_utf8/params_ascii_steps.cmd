@@ -1,0 +1,3 @@
+params
+cafe.h
+int Steps(int straddle, int late)
