@@ -90,7 +90,8 @@ class Scenario {
     explicit Scenario(const fs::path& dir) : dir_(dir) {
         if (fs::exists(dir / "input"))
             fs::copy(dir / "input", session_.folder.path(), fs::copy_options::recursive);
-        if (fs::exists(dir / "Wrennet.ini")) session_.write("Wrennet.ini", Read("Wrennet.ini"));
+        if (fs::exists(dir / "Wrennet.ini"))
+            session_.write("Wrennet.ini", Replace(Read("Wrennet.ini"), "%S", kSourceDir));
         std::istringstream lines(Read("steps"));
         for (std::string line; std::getline(lines, line);)
             if (!line.empty() && line[0] != '#') steps_.push_back(line);
@@ -246,6 +247,15 @@ class Scenario {
                 QKeySequence::fromString(QString::fromStdString(toControl ? text : target))[0];
             QWidget* to = toControl ? control(target) : QApplication::focusWidget();
             QTest::keyClick(to ? to : window_, key.key(), key.keyboardModifiers());
+            // A mnemonic presses its button and clicks it a moment later.
+            const auto buttonsUp = [] {
+                for (QWidget* w : QApplication::allWidgets())
+                    if (auto* button = qobject_cast<QAbstractButton*>(w);
+                        button && button->isDown())
+                        return false;
+                return true;
+            };
+            if (!QTest::qWaitFor(buttonsUp)) qFatal("a button stayed pressed");
         } else if (verb == "type") {
             auto* edit = qobject_cast<QLineEdit*>(control(target));
             edit->setFocus();
@@ -273,8 +283,11 @@ class Scenario {
         } else if (verb == "deactivate") {
             QApplication::setActiveWindow(nullptr);
         } else if (verb == "activate") {
-            QApplication::setActiveWindow(window_);
-            QTest::qWait(100);
+            Activate(window());
+        } else if (verb == "wait-for-focus") {
+            // The focus may move a few turns of the event loop later.
+            for (int turn = 0; turn < 200 && show("focus") != target + "\n"; ++turn)
+                QTest::qWait(100);
         } else if (verb == "scroll-to-end") {
             auto& pane = *window().controls().sourcePane;
             pane.scrollToLine(pane.lineCount());
@@ -298,6 +311,18 @@ class Scenario {
         if (what == "settings") return session_.ini();
         if (what == "focus")
             return (focused() ? focused()->objectName().toStdString() : "(none)") + "\n";
+        if (what == "fields") {  // each used slot: its name, the kind of field and its text
+            const auto& c = window().controls();
+            std::string fields;
+            for (int k = 0; k < window().parameterCount(); ++k) {
+                const bool combo = c.valueCombos[k]->isVisible();
+                fields += c.nameLabels[k]->text().toStdString() + (combo ? " combo " : " edit ") +
+                          (combo ? c.valueCombos[k]->currentText() : c.valueEdits[k]->text())
+                              .toStdString() +
+                          "\n";
+            }
+            return fields;
+        }
         if (what == "controls") {
             std::string names;
             for (QWidget* w : window().findChildren<QWidget*>(Qt::FindDirectChildrenOnly))

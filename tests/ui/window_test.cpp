@@ -5,9 +5,10 @@
 #include <QGroupBox>
 #include <QScrollBar>
 
-#include "session.h"
+#include "panel_driver.h"
 
 using namespace wrennet::testing;
+using wrennet::WrennetDlg;
 
 namespace {
 
@@ -127,6 +128,65 @@ class WindowTest : public QObject {
             QCOMPARE(barLeft < list.width() / 2, barOnLeft);
             CloseList(*combo);
         }
+    }
+
+    // Each used slot's name above its field, the slots evenly spread on one
+    // row with a "," between two, ")" after the last, inside the frame.
+    void panelSlotsPlaced() {
+        const std::string longName = "a_parameter_with_a_rather_long_name";
+        const std::vector<std::pair<std::string, std::vector<std::string>>> functions = {
+            {"void None(void)", {}},
+            {"int One(int a)", {"a :{X,Y}"}},
+            {"int Latin(int a, int b, int c)", {"a :{caf\xE9,x}", "b :{\xC3\xBC|x}"}},
+            {"int Cut(int a, int b)", {"a :{" + std::string(10000, 'x') + "|y}"}},
+            // Last, so that its long names are looked at below.
+            {"int Four(int " + longName + ", int " + longName + "2, int c, int d)",
+             {"c :{5,6}", "d :{7,8}"}},
+        };
+        Session session;
+        session.write("lib/Fields.s79", AssemblerLibrary(functions));
+        WrennetDlg& window = StartActive(session, "lib/Fields.s79");
+        const auto& c = window.controls();
+        const int slotLeft = c.valueEdits[0]->geometry().left();
+        for (const auto& [prototype, params] : functions) {
+            QVERIFY(Choose(window, prototype));
+            const int count = window.parameterCount();
+            QRect previous;
+            for (int k = 0; k < count; ++k) {
+                QWidget* field = c.valueCombos[k]->isVisible()
+                                     ? static_cast<QWidget*>(c.valueCombos[k])
+                                     : c.valueEdits[k];
+                const QRect slot = field->geometry(), label = c.nameLabels[k]->geometry();
+                QCOMPARE(label.left(), slot.left());
+                QVERIFY(label.bottom() < slot.top());
+                if (k == 0) QCOMPARE(slot.left(), slotLeft);
+                if (k > 0) {
+                    const QRect comma = c.separators[k - 1]->geometry();
+                    QCOMPARE(slot.translated(-window.panel().spacing().pitch, 0), previous);
+                    QVERIFY(previous.right() < comma.left() && comma.right() < slot.left());
+                    QVERIFY(c.nameLabels[k - 1]->geometry().right() < label.left());
+                }
+                previous = slot;
+            }
+            const QRect close = c.closeParenthesis->geometry();
+            QVERIFY(close.left() > (count == 0 ? slotLeft : previous.right()));
+            QVERIFY(c.parameterGroup->geometry().contains(close));
+        }
+        // Long names show whole when there is room, and cut at the next slot otherwise.
+        QVERIFY(c.nameLabels[0]->width() > window.panel().spacing().labelWidth);
+    }
+
+    // A flag list opens just beneath its slot.
+    void choiceListBeneathSlot() {
+        Session session;
+        session.write("lib/Flags.s79", AssemblerLibrary({{"int F(int flags)", {"flags :{0|1}"}}}));
+        WrennetDlg& window = StartActive(session, "lib/Flags.s79");
+        QVERIFY(Choose(window, "int F(int flags)"));
+        const auto& c = window.controls();
+        Focus(c.valueEdits[0]);
+        QVERIFY(c.choiceLists[0]->isVisible());
+        QCOMPARE(c.choiceLists[0]->geometry().topLeft(),
+                 c.valueEdits[0]->geometry().bottomLeft() + QPoint(0, 1));
     }
 
     void sourcePaneShowsFocusAndCaret() {
