@@ -9,7 +9,7 @@
 #include <QRegularExpression>
 
 #include "choice_list.h"
-#include "panel_driver.h"
+#include "session.h"
 
 using namespace wrennet::testing;
 using wrennet::ToShownText;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QApplication>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -11,11 +12,13 @@
 #include <memory>
 #include <string>
 #include <utility>
+#include <vector>
 
 #include "../settings/temp_folder.h"
 #include "click_label.h"
 #include "fake_platform.h"
 #include "file_reader.h"
+#include "function_list_model.h"
 #include "mnemonic_group_box.h"
 #include "popup_combo_box.h"
 #include "source_pane.h"
@@ -25,8 +28,8 @@
 
 namespace wrennet::testing {
 
-// What the window tests share: the widgets they look at, and the program run
-// in a folder of its own.
+// What the window tests and the scenario runner share: the program run in a
+// folder of its own, and the user's hands on the window.
 
 // One run of the program in a fresh program folder: the real window and
 // settings file, the recording platform, the real file system.
@@ -35,31 +38,15 @@ class Session {
     Session() : platform(folder.path() + "wrennet") {}
 
     std::string path(const std::string& name) const { return folder.path() + name; }
-    // "%F" in `text` stands for the program folder.
-    std::string inFolder(std::string text) const {
-        for (auto at = text.find("%F"); at != std::string::npos; at = text.find("%F", at)) {
-            text.replace(at, 2, folder.path());
-        }
-        return text;
-    }
-    QStringList inFolder(QStringList texts) const {
-        for (QString& text : texts) text = QString::fromStdString(inFolder(text.toStdString()));
-        return texts;
-    }
-
-    void write(const std::string& name, const std::string& bytes) const {
+    // "%F" in `bytes` stands for the program folder.
+    void write(const std::string& name, std::string bytes) const {
+        for (auto at = bytes.find("%F"); at != std::string::npos; at = bytes.find("%F", at))
+            bytes.replace(at, 2, folder.path());
         std::filesystem::create_directories(std::filesystem::path(path(name)).parent_path());
-        TempFolder::write(path(name), inFolder(bytes));
+        TempFolder::write(path(name), bytes);
     }
     std::string ini() const { return TempFolder::read(path("Wrennet.ini")); }
     WrennetSettings settings() const { return WrennetSettings(folder.path()); }
-    QStringList libraries() const {
-        QStringList listed;
-        for (const std::string& library : settings().libraries()) {
-            listed << QString::fromStdString(library);
-        }
-        return listed;
-    }
 
     // `ini` becomes the settings file first; "-" leaves the file as it is.
     WrennetDlg& start(const std::string& ini = "-") {
@@ -81,16 +68,61 @@ inline WrennetDlg& Shown(WrennetDlg& window) {
     return window;
 }
 
+// Active as well: the panel works from focus changes, which only an active window gets.
+inline void Activate(WrennetDlg& window) {
+    QApplication::setActiveWindow(&window);
+    if (!QTest::qWaitForWindowActive(&window, 20000)) qFatal("the window never became active");
+}
+
+// A start on `library` (a path in the session's folder, or absolute), shown and active.
+inline WrennetDlg& StartActive(Session& session, const std::string& library) {
+    const std::string path = library.starts_with('/') ? library : "%F" + library;
+    WrennetDlg& window = Shown(
+        session.start("[Last]\nIntro=No\nLibrary=" + path + "\n[Libraries]\n" + path + "=Yes\n"));
+    Activate(window);
+    return window;
+}
+
 // The user closes an open list on item `index` (-1: leaves the selection as
-// it is, as Escape does); Pick opens the list first.
+// it is, as Escape does).
 inline void CloseList(PopupComboBox& combo, int index = -1) {
     combo.hidePopup();
     if (index >= 0) combo.setCurrentIndex(index);
     QCoreApplication::processEvents();
 }
-inline void Pick(PopupComboBox& combo, int index) {
-    combo.showPopup();
-    CloseList(combo, index);
+
+// Opens the function list and closes it on `prototype`; false when it is not listed.
+inline bool Choose(WrennetDlg& window, const std::string& prototype) {
+    PopupComboBox& functions = *window.controls().functionCombo;
+    functions.setFocus(Qt::MouseFocusReason);
+    functions.showPopup();
+    const auto& entries = window.controls().functionModel->entries();
+    int index = -1;
+    for (std::size_t i = 0; i < entries.size() && index < 0; ++i) {
+        if (entries[i] == prototype) index = static_cast<int>(i);
+    }
+    CloseList(functions, index);
+    // The list was a window of its own: the main window takes the focus back.
+    Activate(window);
+    return index >= 0;
+}
+
+inline void Focus(QWidget* control) {
+    control->setFocus(Qt::TabFocusReason);
+    QCoreApplication::processEvents();
+}
+
+// An assembler library of functions that are their own source: each
+// prototype with its "@param" lines ("a :{X,Y}").
+inline std::string AssemblerLibrary(
+    const std::vector<std::pair<std::string, std::vector<std::string>>>& functions) {
+    std::string text;
+    for (const auto& [prototype, params] : functions) {
+        text += "/**\n" + prototype + "\n * @brief " + prototype + " works.\n";
+        for (const std::string& param : params) text += " * @param " + param + "\n";
+        text += " */\n; C Function prototype: " + prototype + "\n";
+    }
+    return text;
 }
 
 // The rows of a data-driven test, each under its name.
@@ -98,10 +130,6 @@ template <typename Row>
 void AddRows(std::initializer_list<std::pair<const char*, Row>> rows) {
     QTest::addColumn<Row>("row");
     for (const auto& [name, row] : rows) QTest::newRow(name) << row;
-}
-
-inline bool Holds(const std::string& text, const std::string& part) {
-    return text.find(part) != std::string::npos;
 }
 
 }  // namespace wrennet::testing

@@ -5,7 +5,7 @@
 #include <QGroupBox>
 #include <QScrollBar>
 
-#include "panel_driver.h"
+#include "session.h"
 
 using namespace wrennet::testing;
 using wrennet::WrennetDlg;
