@@ -89,7 +89,9 @@ std::string Describe(QWidget* w) {
 
 class Scenario {
   public:
-    explicit Scenario(const fs::path& dir) : dir_(dir) {
+    explicit Scenario(const fs::path& dir)
+        : dir_(dir),
+          session_(fs::exists(dir / "program") ? Replace(Read("program"), "\n", "") : "wrennet") {
         if (fs::exists(dir / "input"))
             fs::copy(dir / "input", session_.folder.path(), fs::copy_options::recursive);
         if (fs::exists(dir / "Wrennet.ini"))
@@ -220,6 +222,8 @@ class Scenario {
             p.chosenFiles.push_back(whole.empty() ? std::nullopt : std::optional(whole));
         } else if (verb == "helper-result") {  // what the next helper run returns
             p.helperResults.push_back(std::stoi(target));
+        } else if (verb == "env") {  // a variable of the environment, and its value
+            p.environment[target] = text;
         } else if (verb == "write") {  // a file of the program folder, and its bytes
             session_.write(Unescape(target), text);
         } else if (verb == "remove") {
@@ -275,6 +279,20 @@ class Scenario {
                    "wait-for-focus") {  // the focus may move a few turns of the event loop later
             for (int turn = 0; turn < 200 && show("focus") != target + "\n"; ++turn)
                 QTest::qWait(100);
+        } else if (verb ==
+                   "drag") {  // "drag sourcePane 1,0 2,1": by column and line, Shift at the end
+            auto& pane = *qobject_cast<wrennet::SourcePane*>(control(target));
+            const auto at = [&pane](std::istream& in, char comma = ',', int line = 0,
+                                    int column = 0) {
+                in >> column >> comma >> line;
+                return QPoint(4 + column * pane.fontMetrics().horizontalAdvance(u'M'),
+                              line * pane.fontMetrics().lineSpacing() + 1);
+            };
+            std::istringstream places(rest);
+            const QPoint from = at(places), to = at(places);
+            QTest::mousePress(pane.viewport(), Qt::LeftButton, {}, from);
+            QTest::mouseRelease(pane.viewport(), Qt::LeftButton, Qt::ShiftModifier, to);
+            QTest::mouseClick(pane.viewport(), Qt::LeftButton, Qt::ShiftModifier, to);
         } else if (verb == "scroll-to-end") {
             window().controls().sourcePane->scrollToLine(
                 window().controls().sourcePane->lineCount());

@@ -35,7 +35,8 @@ namespace wrennet::testing {
 // settings file, the recording platform, the real file system.
 class Session {
   public:
-    Session() : platform(folder.path() + "wrennet") {}
+    // `program`: the executable's path in the folder.
+    explicit Session(const std::string& program = "wrennet") : platform(folder.path() + program) {}
 
     std::string path(const std::string& name) const { return folder.path() + name; }
     // "%F" in `bytes` stands for the program folder.
