@@ -96,13 +96,27 @@ class EntryList {
         commit(text.size());
     }
 
-    // Adds the entries of `other` after these, in its order.
-    void append(const EntryList& other) {
+    // Takes in the entries of `other`, both lists already in the order `less`
+    // gives, and keeps that order; on a tie an entry of this list comes first.
+    template <class Less>
+    void mergeIn(const EntryList& other, Less less) {
+        const std::size_t shift = used_;
         if (other.used_ != 0) std::memcpy(reserve(other.used_), other.bytes_.get(), other.used_);
-        places_.reserve(places_.size() + other.places_.size());
-        for (const Place& place : other.places_)
-            places_.push_back({used_ + place.offset, place.length});
         used_ += other.used_;
+        const auto text = [this](const Place& place) {
+            return std::string_view(bytes_.get() + place.offset, place.length);
+        };
+        std::vector<Place> merged;
+        merged.reserve(places_.size() + other.places_.size());
+        auto mine = places_.begin();
+        for (const Place& place : other.places_) {
+            const Place theirs{shift + place.offset, place.length};
+            while (mine != places_.end() && !less(text(theirs), text(*mine)))
+                merged.push_back(*mine++);
+            merged.push_back(theirs);
+        }
+        merged.insert(merged.end(), mine, places_.end());
+        places_ = std::move(merged);
     }
 
     // Lists the entries in the order given: the new entry i is the old entry order[i].

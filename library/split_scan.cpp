@@ -5,7 +5,6 @@
 #include <future>
 #include <limits>
 #include <memory>
-#include <numeric>
 #include <optional>
 #include <vector>
 
@@ -62,25 +61,6 @@ Half ListRange(const ByteSource& source, std::uint64_t from, std::uint64_t to, L
     return {collector.takeSorted(), reachedEnd, endsInComment};
 }
 
-// The entries of both halves in one sorted list; on a tie the first half's
-// entry goes first, as the file order would put it.
-EntryList Join(EntryList first, const EntryList& second) {
-    const auto firstCount = static_cast<std::uint32_t>(first.size());
-    first.append(second);
-    std::vector<std::uint32_t> order(first.size());
-    const auto less = [&first](std::uint32_t a, std::uint32_t b) {
-        return EntrySorter<EntryList>::Less(first[a], first[b]);
-    };
-    std::vector<std::uint32_t> firstOrder(firstCount);
-    std::vector<std::uint32_t> secondOrder(first.size() - firstCount);
-    std::iota(firstOrder.begin(), firstOrder.end(), 0);
-    std::iota(secondOrder.begin(), secondOrder.end(), firstCount);
-    std::merge(firstOrder.begin(), firstOrder.end(), secondOrder.begin(), secondOrder.end(),
-               order.begin(), less);
-    first.reorder(order);
-    return first;
-}
-
 }  // namespace
 
 EntryList ListInHalves(const ByteSource& source, std::uint64_t size, LibraryKind kind) {
@@ -94,7 +74,9 @@ EntryList ListInHalves(const ByteSource& source, std::uint64_t size, LibraryKind
     Half rest = second.get();
     if (!first.reachedEnd) return std::move(first.entries);
     if (first.endsInComment) rest = ListRange(source, *cut, kToTheEnd, kind, true);
-    return Join(std::move(first.entries), rest.entries);
+    // On a tie the first half's entry goes first, as the file order would put it.
+    first.entries.mergeIn(rest.entries, EntrySorter<EntryList>::Less);
+    return std::move(first.entries);
 }
 
 }  // namespace wrennet
