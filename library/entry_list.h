@@ -61,6 +61,7 @@ class EntryList {
     EntryList(EntryList&& other) noexcept { *this = std::move(other); }
     EntryList& operator=(EntryList&& other) noexcept {
         bytes_ = std::move(other.bytes_);
+        adopted_ = std::move(other.adopted_);
         used_ = std::exchange(other.used_, 0);
         capacity_ = std::exchange(other.capacity_, 0);
         places_ = std::exchange(other.places_, {});
@@ -71,7 +72,7 @@ class EntryList {
     bool empty() const { return places_.empty(); }
     std::string_view operator[](std::size_t i) const {
         const Place& place = places_[i];
-        return {bytes_.get() + place.offset, place.length};
+        return {(place.adopted ? adopted_ : bytes_).get() + place.offset, place.length};
     }
     std::string_view front() const { return (*this)[0]; }
     Iterator begin() const { return {this, 0}; }
@@ -86,7 +87,7 @@ class EntryList {
 
     // Keeps the first `length` bytes written at reserve() as the next entry.
     void commit(std::size_t length) {
-        places_.push_back({used_, static_cast<std::uint32_t>(length)});
+        places_.push_back({used_, false, static_cast<std::uint32_t>(length)});
         used_ += length;
     }
 
@@ -96,27 +97,19 @@ class EntryList {
         commit(text.size());
     }
 
-    // Takes in the entries of `other`, both lists already in the order `less`
-    // gives, and keeps that order; on a tie an entry of this list comes first.
-    template <class Less>
-    void mergeIn(const EntryList& other, Less less) {
-        const std::size_t shift = used_;
-        if (other.used_ != 0) std::memcpy(reserve(other.used_), other.bytes_.get(), other.used_);
-        used_ += other.used_;
-        const auto text = [this](const Place& place) {
-            return std::string_view(bytes_.get() + place.offset, place.length);
-        };
-        std::vector<Place> merged;
-        merged.reserve(places_.size() + other.places_.size());
-        auto mine = places_.begin();
-        for (const Place& place : other.places_) {
-            const Place theirs{shift + place.offset, place.length};
-            while (mine != places_.end() && !less(text(theirs), text(*mine)))
-                merged.push_back(*mine++);
-            merged.push_back(theirs);
+    // Adds the entries of `other` after these, in its order. The bytes of a
+    // list are taken over, not copied (a list scanned on another thread holds
+    // megabytes of them); a list that took over bytes once copies any more.
+    void append(EntryList&& other) {
+        if (adopted_ || other.adopted_) {
+            for (const std::string_view text : other) add(text);  // never while scanning
+            return;
         }
-        merged.insert(merged.end(), mine, places_.end());
-        places_ = std::move(merged);
+        adopted_ = std::move(other.bytes_);
+        places_.reserve(places_.size() + other.places_.size());
+        for (const Place& place : other.places_)
+            places_.push_back({place.offset, true, place.length});
+        other = EntryList();
     }
 
     // Lists the entries in the order given: the new entry i is the old entry order[i].
@@ -136,6 +129,7 @@ class EntryList {
   private:
     struct Place {
         std::size_t offset;
+        bool adopted;  // in adopted_, not in bytes_
         std::uint32_t length;
     };
 
@@ -158,6 +152,7 @@ class EntryList {
     static constexpr std::size_t kFirstCapacity = 4096;
 
     std::unique_ptr<char, FreeBytes> bytes_;
+    std::unique_ptr<char, FreeBytes> adopted_;
     std::size_t used_ = 0;
     std::size_t capacity_ = 0;
     std::vector<Place> places_;

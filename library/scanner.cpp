@@ -11,6 +11,7 @@
 #include "prototype.h"
 #include "span_scanner.h"
 #include "split_scan.h"
+#include "split_sort.h"
 
 namespace wrennet {
 namespace {
@@ -98,7 +99,12 @@ EntryList PrototypeCollector::takeSorted() {
     return entries;
 }
 
-void SortEntries(EntryList& entries) { entries.reorder(EntrySorter(entries).order()); }
+void SortEntries(EntryList& entries) {
+    // Below this many entries a second thread costs about what it saves.
+    constexpr std::size_t kWorthTwoThreads = 1 << 14;
+    entries.reorder(entries.size() < kWorthTwoThreads ? EntrySorter(entries).order()
+                                                      : OrderInTwo(entries));
+}
 
 ScanResult ScanLibraryFile(const FileReader& files, const std::string& path) {
     ScanResult result;
@@ -114,12 +120,13 @@ ScanResult ScanLibraryFile(const FileReader& files, const std::string& path) {
     constexpr std::uint64_t kWorthTwoThreads = 1 << 20;
     if (const std::optional<std::uint64_t> size = source->size();
         size && *size >= kWorthTwoThreads) {
-        result.entries = ListInHalves(*source, *size, kind);
+        result.entries = ScanInHalves(*source, *size, kind);
     } else {
         PrototypeCollector collector(kind);
         FeedSource(*source, collector);
-        result.entries = collector.takeSorted();
+        result.entries = collector.take();
     }
+    SortEntries(result.entries);
     return result;
 }
 

@@ -8,7 +8,6 @@
 #include <optional>
 #include <vector>
 
-#include "entry_sorter.h"
 #include "span_scanner.h"
 
 namespace wrennet {
@@ -47,35 +46,34 @@ std::optional<std::uint64_t> LineStartFrom(const ByteSource& source, std::uint64
 }
 
 struct Half {
-    EntryList entries;  // sorted
-    bool reachedEnd;    // false: a NUL-led piece ended the file inside it
+    EntryList entries;
+    bool reachedEnd;  // false: a NUL-led piece ended the file inside it
     bool endsInComment;
 };
 
-Half ListRange(const ByteSource& source, std::uint64_t from, std::uint64_t to, LibraryKind kind,
+Half ScanRange(const ByteSource& source, std::uint64_t from, std::uint64_t to, LibraryKind kind,
                bool startsInComment) {
     PrototypeCollector collector(kind, startsInComment);
     ByteRange range(source, from, to);
     const bool reachedEnd = FeedSource(range, collector);
     const bool endsInComment = collector.inComment();
-    return {collector.takeSorted(), reachedEnd, endsInComment};
+    return {collector.take(), reachedEnd, endsInComment};
 }
 
 }  // namespace
 
-EntryList ListInHalves(const ByteSource& source, std::uint64_t size, LibraryKind kind) {
+EntryList ScanInHalves(const ByteSource& source, std::uint64_t size, LibraryKind kind) {
     const std::optional<std::uint64_t> cut = LineStartFrom(source, size / 2);
-    if (!cut) return ListRange(source, 0, kToTheEnd, kind, false).entries;
+    if (!cut) return ScanRange(source, 0, kToTheEnd, kind, false).entries;
     // Most cuts fall outside a block comment, so the second half starts on
     // that guess and is read again in the rare case it was wrong.
     auto second = std::async(std::launch::async,
-                             [&] { return ListRange(source, *cut, kToTheEnd, kind, false); });
-    Half first = ListRange(source, 0, *cut, kind, false);
+                             [&] { return ScanRange(source, *cut, kToTheEnd, kind, false); });
+    Half first = ScanRange(source, 0, *cut, kind, false);
     Half rest = second.get();
     if (!first.reachedEnd) return std::move(first.entries);
-    if (first.endsInComment) rest = ListRange(source, *cut, kToTheEnd, kind, true);
-    // On a tie the first half's entry goes first, as the file order would put it.
-    first.entries.mergeIn(rest.entries, EntrySorter<EntryList>::Less);
+    if (first.endsInComment) rest = ScanRange(source, *cut, kToTheEnd, kind, true);
+    first.entries.append(std::move(rest.entries));
     return std::move(first.entries);
 }
 

@@ -7,6 +7,7 @@
 #include <random>
 
 #include "last_choice.h"
+#include "split_sort.h"
 
 namespace wrennet {
 namespace {
@@ -49,10 +50,21 @@ TEST(SortEntries, AgreesWithPlainStableSort) {
         }
         Entries expected = entries;
         std::stable_sort(expected.begin(), expected.end(), ReferenceLess);
-        EntryList list;
-        for (const std::string& text : entries) list.add(text);
+        // Also put together from thirds, as the halves of a large file are:
+        // the first appended list's bytes are taken over, the next copied.
+        EntryList list, split, thirds[3];
+        for (std::size_t i = 0; i < count; ++i) {
+            list.add(entries[i]);
+            thirds[3 * i / std::max<std::size_t>(count, 1)].add(entries[i]);
+        }
+        split = std::move(thirds[0]);
+        split.append(std::move(thirds[1]));
+        split.append(std::move(thirds[2]));
+        ASSERT_EQ(split.toStrings(), entries);
         SortEntries(list);
         ASSERT_EQ(list.toStrings(), expected) << count << " entries";
+        split.reorder(OrderInTwo(split));  // on two threads, whatever the size
+        ASSERT_EQ(split.toStrings(), expected) << count << " entries, on two threads";
 
         // The scanner's own path: entries packed while scanning an assembler file.
         PrototypeCollector collector(LibraryKind::Assembler);
