@@ -7,7 +7,19 @@
 // A step is "verb [control] [text]", one a line; "#" starts a comment line.
 // "%F" stands for the program folder and "%S" for the source tree in steps,
 // Wrennet.ini and the outputs; "\xNN" in a step is that byte, "\n" a line end.
-// The verbs are the branches of Scenario::perform.
+// The desktop's answers, each taken by the next request:
+//   answer yes|no, choose-file [PATH] (none cancels), helper-result N
+// The world around the program:
+//   start (again, on the settings file as it is), env NAME VALUE,
+//   write FILE BYTES, remove FILE, mkfifo FILE
+// The user's hands; items and columns count from 0:
+//   click C, key [C] Ctrl+A (to C, else where the focus is), type EDIT TEXT,
+//   focus C, open COMBO, close COMBO [ITEM] (none keeps the selection),
+//   choose PROTOTYPE, select LIST ITEM..., drag PANE COLUMN LINE COLUMN LINE
+//   (Shift held at the end), deactivate (another program takes the focus),
+//   activate, wait-for-focus C, enter valueEditN (entered again without
+//   leaving it)
+// What the user sees: show C|pane|pane-top|library|settings|focus|controls
 //
 //   scenario_runner CASE_DIR...
 // With WRENNET_UPDATE_SCENARIOS set it rewrites the expected files a case has.
@@ -212,19 +224,19 @@ class Scenario {
         const std::string text = Unescape(rest);
         const std::string whole = Unescape(target + (rest.empty() ? "" : " " + rest));
         FakePlatform& p = session_.platform;
-        if (verb == "start") {  // the program starts again on the settings file as it is
+        if (verb == "start") {
             window_ = &Shown(session_.start());
             Activate(*window_);
-        } else if (verb == "answer") {  // the next question's answer: yes or no
+        } else if (verb == "answer") {
             p.answers.push_back(target == "yes" ? wrennet::MessageAnswer::Yes
                                                 : wrennet::MessageAnswer::No);
-        } else if (verb == "choose-file") {  // the next file dialog's choice; none cancels
+        } else if (verb == "choose-file") {
             p.chosenFiles.push_back(whole.empty() ? std::nullopt : std::optional(whole));
-        } else if (verb == "helper-result") {  // what the next helper run returns
+        } else if (verb == "helper-result") {
             p.helperResults.push_back(std::stoi(target));
-        } else if (verb == "env") {  // a variable of the environment, and its value
+        } else if (verb == "env") {
             p.environment[target] = text;
-        } else if (verb == "write") {  // a file of the program folder, and its bytes
+        } else if (verb == "write") {
             session_.write(Unescape(target), text);
         } else if (verb == "remove") {
             fs::remove(session_.path(whole));
@@ -232,8 +244,7 @@ class Scenario {
             ::mkfifo(session_.path(whole).c_str(), 0600);
         } else if (verb == "click") {
             QTest::mouseClick(control(target), Qt::LeftButton);
-        } else if (verb ==
-                   "key") {  // "key Ctrl+A" where the focus is, "key sourcePane Ctrl+A" there
+        } else if (verb == "key") {
             const QKeyCombination key =
                 QKeySequence::fromString(QString::fromStdString(rest.empty() ? target : rest))[0];
             QWidget* to = rest.empty() ? QApplication::focusWidget() : control(target);
@@ -247,7 +258,7 @@ class Scenario {
                 return true;
             };
             if (!QTest::qWaitFor(buttonsUp)) qFatal("a button stayed pressed");
-        } else if (verb == "type") {  // the edit's text replaced by typing
+        } else if (verb == "type") {
             auto* edit = qobject_cast<QLineEdit*>(control(target));
             edit->setFocus();
             edit->clear();
@@ -258,44 +269,39 @@ class Scenario {
             auto* combo = qobject_cast<PopupComboBox*>(control(target));
             combo->setFocus(Qt::MouseFocusReason);
             combo->showPopup();
-        } else if (verb == "close") {  // on the item numbered from 0; none keeps the selection
+        } else if (verb == "close") {
             CloseList(*qobject_cast<PopupComboBox*>(control(target)),
                       rest.empty() ? -1 : std::stoi(rest));
             Activate(window());
-        } else if (verb == "choose") {  // a function, from the opened list
+        } else if (verb == "choose") {
             if (!Choose(window(), whole)) qFatal("%s is not listed", whole.c_str());
-        } else if (verb == "select") {  // the items of a choice list, numbered from 0
+        } else if (verb == "select") {
             auto* list = qobject_cast<QListWidget*>(control(target));
             list->clearSelection();
             std::istringstream rows(rest);
             for (int row; rows >> row;) list->item(row)->setSelected(true);
-        } else if (verb == "enter") {  // a value edit entered again without leaving it
+        } else if (verb == "enter") {
             window().panel().enterValueEdit(target.back() - '0');
-        } else if (verb == "deactivate") {  // another program takes the focus
+        } else if (verb == "deactivate") {
             QApplication::setActiveWindow(nullptr);
         } else if (verb == "activate") {
             Activate(window());
-        } else if (verb ==
-                   "wait-for-focus") {  // the focus may move a few turns of the event loop later
+        } else if (verb == "wait-for-focus") {
             for (int turn = 0; turn < 200 && show("focus") != target + "\n"; ++turn)
                 QTest::qWait(100);
-        } else if (verb ==
-                   "drag") {  // "drag sourcePane 1,0 2,1": by column and line, Shift at the end
+        } else if (verb == "drag") {
             auto& pane = *qobject_cast<wrennet::SourcePane*>(control(target));
-            const auto at = [&pane](std::istream& in, char comma = ',', int line = 0,
-                                    int column = 0) {
-                in >> column >> comma >> line;
+            const auto at = [&pane](int column, int line) {
                 return QPoint(4 + column * pane.fontMetrics().horizontalAdvance(u'M'),
                               line * pane.fontMetrics().lineSpacing() + 1);
             };
-            std::istringstream places(rest);
-            const QPoint from = at(places), to = at(places);
-            QTest::mousePress(pane.viewport(), Qt::LeftButton, {}, from);
-            QTest::mouseRelease(pane.viewport(), Qt::LeftButton, Qt::ShiftModifier, to);
-            QTest::mouseClick(pane.viewport(), Qt::LeftButton, Qt::ShiftModifier, to);
-        } else if (verb == "scroll-to-end") {
-            window().controls().sourcePane->scrollToLine(
-                window().controls().sourcePane->lineCount());
+            int column = 0, line = 0, toColumn = 0, toLine = 0;
+            std::istringstream(rest) >> column >> line >> toColumn >> toLine;
+            QTest::mousePress(pane.viewport(), Qt::LeftButton, {}, at(column, line));
+            QTest::mouseRelease(pane.viewport(), Qt::LeftButton, Qt::ShiftModifier,
+                                at(toColumn, toLine));
+            QTest::mouseClick(pane.viewport(), Qt::LeftButton, Qt::ShiftModifier,
+                              at(toColumn, toLine));
         } else if (verb == "show") {
             outputs_["shown"] += "[" + target + "]\n" + show(target);
         } else {
@@ -312,7 +318,6 @@ class Scenario {
                    w.controls().sourcePane->lineText(top).toStdString() + "\n";
         }
         if (what == "library") return w.libraries().selected().value_or("(none)") + "\n";
-        if (what == "choice") return session_.settings().choice() + "\n";
         if (what == "settings") return session_.ini();
         if (what == "focus") {
             QWidget* focus = QApplication::focusWidget();
