@@ -8,7 +8,6 @@
 #include <QPushButton>
 #include <QTest>
 #include <filesystem>
-#include <initializer_list>
 #include <memory>
 #include <string>
 #include <utility>
@@ -47,7 +46,6 @@ class Session {
         TempFolder::write(path(name), bytes);
     }
     std::string ini() const { return TempFolder::read(path("Wrennet.ini")); }
-    WrennetSettings settings() const { return WrennetSettings(folder.path()); }
 
     // `ini` becomes the settings file first; "-" leaves the file as it is.
     WrennetDlg& start(const std::string& ini = "-") {
@@ -124,13 +122,6 @@ inline std::string AssemblerLibrary(
         text += " */\n; C Function prototype: " + prototype + "\n";
     }
     return text;
-}
-
-// The rows of a data-driven test, each under its name.
-template <typename Row>
-void AddRows(std::initializer_list<std::pair<const char*, Row>> rows) {
-    QTest::addColumn<Row>("row");
-    for (const auto& [name, row] : rows) QTest::newRow(name) << row;
 }
 
 }  // namespace wrennet::testing
