@@ -5,11 +5,12 @@
 
 #include "byte_block.h"
 #include "common/byte_class.h"
+#include "line_reader.h"
 
 namespace wrennet {
 namespace {
 
-constexpr std::size_t kMaxPiece = 255;
+constexpr std::size_t kMaxPiece = LineReader::kMaxPiece;
 
 // `pairs` has bit i set when the pair ends at byte i of the block; the pair
 // starts one byte earlier, so bit 0 means byte 63 of the block before.

@@ -8,11 +8,12 @@
 #include "byte_block.h"
 #include "common/byte_class.h"
 #include "header_marks.h"
+#include "line_reader.h"
 
 namespace wrennet {
 namespace {
 
-constexpr std::size_t kMaxPiece = 255;
+constexpr std::size_t kMaxPiece = LineReader::kMaxPiece;
 constexpr std::size_t kBlock = ByteBlock::kSize;
 
 // Where the piece that starts at `start` ends: after its "\n", or 255 bytes on,

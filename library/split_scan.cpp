@@ -6,8 +6,10 @@
 #include <limits>
 #include <memory>
 #include <optional>
+#include <string_view>
 #include <vector>
 
+#include "line_reader.h"
 #include "span_scanner.h"
 
 namespace wrennet {
@@ -32,17 +34,56 @@ class ByteRange final : public ByteSource {
     std::uint64_t to_;
 };
 
+constexpr std::size_t kMaxPiece = LineReader::kMaxPiece;
+
 constexpr std::uint64_t kToTheEnd = std::numeric_limits<std::uint64_t>::max();
 
-// Where a line starts at or after `from`, looking no further than 64 KiB: a
-// line longer than that is no place to cut.
-std::optional<std::uint64_t> LineStartFrom(const ByteSource& source, std::uint64_t from) {
+// Where the second half starts, and whether a header's block comment is open
+// there.
+struct Cut {
+    std::uint64_t at;
+    bool inComment;
+};
+
+// Whether a header is inside a block comment after `line` whatever it was
+// before: after a line that opens a comment and does not close it, or closes
+// one and opens none. Asked of the collector itself, so that it holds to the
+// letter of its rules. Lines longer than a piece or holding a NUL are passed
+// over, as are lines without a "/", which cannot open or close a comment.
+std::optional<bool> CommentStateAfter(std::string_view line) {
+    if (line.size() > kMaxPiece || line.find('/') == std::string_view::npos ||
+        line.find('\0') != std::string_view::npos) {
+        return std::nullopt;
+    }
+    PrototypeCollector open(LibraryKind::Header, true);
+    PrototypeCollector closed(LibraryKind::Header, false);
+    open.feed(line);
+    closed.feed(line);
+    if (open.inComment() != closed.inComment()) return std::nullopt;
+    return open.inComment();
+}
+
+// A cut just after a line end at or after `from`, looking no further than
+// 64 KiB (a line longer than that is no place to cut). For a header, just
+// after the first line that settles the comment state, when there is one; if
+// not, at the first line start, on the guess that no comment is open there.
+std::optional<Cut> CutFrom(const ByteSource& source, std::uint64_t from, LibraryKind kind) {
     constexpr std::size_t kLook = 64 * 1024;
-    const auto bytes = std::make_unique_for_overwrite<char[]>(kLook);
-    const std::size_t got = ByteRange(source, from, kToTheEnd).readFully(bytes.get(), kLook);
-    const void* newline = std::memchr(bytes.get(), '\n', got);
-    if (newline == nullptr) return std::nullopt;
-    return from + static_cast<std::uint64_t>(static_cast<const char*>(newline) - bytes.get()) + 1;
+    const auto buffer = std::make_unique_for_overwrite<char[]>(kLook);
+    const std::size_t got = ByteRange(source, from, kToTheEnd).readFully(buffer.get(), kLook);
+    const std::string_view bytes(buffer.get(), got);
+    const std::size_t firstEnd = bytes.find('\n');
+    if (firstEnd == std::string_view::npos) return std::nullopt;
+    if (kind == LibraryKind::Header) {
+        for (std::size_t start = firstEnd + 1, end; (end = bytes.find('\n', start)) != bytes.npos;
+             start = end + 1) {
+            if (const std::optional<bool> inComment =
+                    CommentStateAfter(bytes.substr(start, end + 1 - start))) {
+                return Cut{from + end + 1, *inComment};
+            }
+        }
+    }
+    return Cut{from + firstEnd + 1, false};
 }
 
 struct Half {
@@ -63,16 +104,18 @@ Half ScanRange(const ByteSource& source, std::uint64_t from, std::uint64_t to, L
 }  // namespace
 
 EntryList ScanInHalves(const ByteSource& source, std::uint64_t size, LibraryKind kind) {
-    const std::optional<std::uint64_t> cut = LineStartFrom(source, size / 2);
+    const std::optional<Cut> cut = CutFrom(source, size / 2, kind);
     if (!cut) return ScanRange(source, 0, kToTheEnd, kind, false).entries;
-    // Most cuts fall outside a block comment, so the second half starts on
-    // that guess and is read again in the rare case it was wrong.
-    auto second = std::async(std::launch::async,
-                             [&] { return ScanRange(source, *cut, kToTheEnd, kind, false); });
-    Half first = ScanRange(source, 0, *cut, kind, false);
+    auto second = std::async(std::launch::async, [&] {
+        return ScanRange(source, cut->at, kToTheEnd, kind, cut->inComment);
+    });
+    Half first = ScanRange(source, 0, cut->at, kind, false);
     Half rest = second.get();
     if (!first.reachedEnd) return std::move(first.entries);
-    if (first.endsInComment) rest = ScanRange(source, *cut, kToTheEnd, kind, true);
+    // A guess that was wrong costs a second reading, never a different list.
+    if (first.endsInComment != cut->inComment) {
+        rest = ScanRange(source, cut->at, kToTheEnd, kind, first.endsInComment);
+    }
     first.entries.append(std::move(rest.entries));
     return std::move(first.entries);
 }
