@@ -20,4 +20,10 @@ struct LastChoiceSelection {
 // the first entry (which then becomes the new last choice); otherwise nothing.
 LastChoiceSelection RestoreLastChoice(const EntryList& sortedEntries, std::string_view lastChoice);
 
+// The same rule for entries in file order, where the list is not kept: the
+// entry that becomes the new last choice (the one the combo would list first),
+// or none when the last choice is among the entries or there are none.
+std::optional<std::string_view> ChoiceToRewrite(const EntryList& entries,
+                                                std::string_view lastChoice);
+
 }  // namespace wrennet

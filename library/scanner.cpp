@@ -106,7 +106,7 @@ void SortEntries(EntryList& entries) {
                                                       : OrderInTwo(entries));
 }
 
-ScanResult ScanLibraryFile(const FileReader& files, const std::string& path) {
+ScanResult ScanLibraryFileInFileOrder(const FileReader& files, const std::string& path) {
     ScanResult result;
     if (path.empty()) return result;
     const std::unique_ptr<ByteSource> source = files.open(path);
@@ -126,6 +126,11 @@ ScanResult ScanLibraryFile(const FileReader& files, const std::string& path) {
         FeedSource(*source, collector);
         result.entries = collector.take();
     }
+    return result;
+}
+
+ScanResult ScanLibraryFile(const FileReader& files, const std::string& path) {
+    ScanResult result = ScanLibraryFileInFileOrder(files, path);
     SortEntries(result.entries);
     return result;
 }

@@ -20,6 +20,7 @@ LibraryKind KindOfLibrary(std::string_view path);
 struct ScanResult {
     // Function entries, sorted ascending without regard to ASCII letter case;
     // entries that compare equal keep their file order; duplicates are kept.
+    // (In file order from ScanLibraryFileInFileOrder.)
     EntryList entries;
     // False when the path was empty or the file could not be opened.
     bool opened = false;
@@ -31,6 +32,10 @@ struct ScanResult {
 // Reads the library and lists the prototypes it declares. Streams the file:
 // memory is the entries plus a fixed buffer, whatever the file size.
 ScanResult ScanLibraryFile(const FileReader& files, const std::string& path);
+
+// The same with the entries left in file order, for a caller that does not
+// keep the list: sorting a large one costs more than listing it.
+ScanResult ScanLibraryFileInFileOrder(const FileReader& files, const std::string& path);
 
 // "Library <path> source file not available.\nFix using Library Combobox."
 Message LibraryNotAvailable(std::string_view path);

@@ -108,11 +108,9 @@ void WrennetDlg::setUp() {
         // still come first.
         std::future<PaneLibrary> library = std::async(
             std::launch::async, [this] { return ReadForPane(files_, startUpLibraryPath_); });
-        if (scanLibrary(startUpLibraryPath_) != 0) {
+        if (checkLibrary(startUpLibraryPath_)) {
             setPaneText({});
             showPaneLibrary(library.get());
-            // The function list is filled again when the user opens it.
-            controls_.functionModel->clear();
         }
     }
     showFieldValues();
@@ -160,6 +158,20 @@ int WrennetDlg::scanLibrary(const std::string& path) {
     }
     takeControlValues();
     return position;
+}
+
+bool WrennetDlg::checkLibrary(const std::string& path) {
+    controls_.functionModel->clear();
+    const ScanResult scan = ScanLibraryFileInFileOrder(files_, path);
+    showMessages(scan.messages);
+    const bool listsFunctions = scan.opened && !scan.entries.empty();
+    if (const std::optional<std::string_view> choice =
+            ChoiceToRewrite(scan.entries, settings_.choice())) {
+        // A failed write was reported by the settings.
+        settings_.writeChoice(*choice);
+    }
+    takeControlValues();
+    return listsFunctions;
 }
 
 void WrennetDlg::showLibrary() {
@@ -279,9 +291,7 @@ void WrennetDlg::onLibraryCloseUp() {
 }
 
 void WrennetDlg::afterLibraryChange(const std::string& path) {
-    if (scanLibrary(path) == 0) return;
-    showLibrary();
-    controls_.functionModel->clear();
+    if (checkLibrary(path)) showLibrary();
 }
 
 void WrennetDlg::copyFunctionText() {

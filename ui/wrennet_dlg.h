@@ -45,6 +45,10 @@ class WrennetDlg final : public QDialog, private ParameterPanel::Host {
     // The function entries of `path` into the function combo, the last choice
     // selected again; its 1-based position, 0 when there are no functions.
     int scanLibrary(const std::string& path);
+    // Whether the library lists any function, its messages shown and the last
+    // choice made one of them, where the list is not kept (start-up, another
+    // library): the user's opening of the list fills it, so it is not sorted.
+    bool checkLibrary(const std::string& path);
     void showLibrary();
     void onFunctionDropDown();
     void onFunctionCloseUp();

@@ -105,6 +105,15 @@ TEST(RestoreLastChoice, Table) {
         EXPECT_EQ(std::pair(selection.index, selection.rewriteChoice),
                   std::pair(row.selected, row.rewritten))
             << row.lastChoice;
+        // The same list in file order, the first in combo order last but for
+        // an equal one in other letter case, which comes later still.
+        EntryList fileOrder;
+        for (const char* entry : {"int c(int z)", "int B(int y)", "int a(int x)", "INT A(INT X)"}) {
+            if (!row.noEntries) fileOrder.add(entry);
+        }
+        EXPECT_EQ(ChoiceToRewrite(fileOrder, row.lastChoice),
+                  row.rewritten ? std::optional<std::string_view>("int a(int x)") : std::nullopt)
+            << row.lastChoice;
     }
 }
 
