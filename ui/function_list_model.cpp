@@ -17,6 +17,11 @@ int FunctionListModel::rowCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : static_cast<int>(entries_.size());
 }
 
+QModelIndex FunctionListModel::index(int row, int column, const QModelIndex& parent) const {
+    const bool inList = row >= 0 && static_cast<std::size_t>(row) < entries_.size() && column == 0;
+    return inList && !parent.isValid() ? createIndex(row, column) : QModelIndex();
+}
+
 QVariant FunctionListModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid() || index.row() >= static_cast<int>(entries_.size())) return {};
     if (role == Qt::DisplayRole || role == Qt::EditRole) {
