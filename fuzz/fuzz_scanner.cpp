@@ -1,7 +1,8 @@
 // Any bytes as a library file. The first byte picks the kind of file and how
 // many bytes one read delivers, so the readers' buffer edges are crossed. The
 // scan, which looks only at the pieces that can matter, must list exactly what
-// feeding every piece from the line reader lists.
+// feeding every piece from the line reader lists, and so must the scan in two
+// halves and the sort on two threads that large files take.
 
 #include <cctype>
 #include <cstdint>
@@ -13,6 +14,8 @@
 #include "line_reader.h"
 #include "memory_files.h"
 #include "scanner.h"
+#include "split_scan.h"
+#include "split_sort.h"
 
 namespace {
 
@@ -49,7 +52,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (std::string_view piece = reader.next(); !piece.empty(); piece = reader.next()) {
         reference.feed(piece);
     }
-    Check(reference.takeSorted().toStrings() == scan.entries.toStrings());
+    // Scanned in two halves as a large file is, and sorted on two threads.
+    wrennet::EntryList fileOrder = reference.take();
+    Check(wrennet::ScanInHalves(*files.open(path), size - 1, reference.kind()).toStrings() ==
+          fileOrder.toStrings());
+    wrennet::EntryList sorted = std::move(fileOrder);
+    sorted.reorder(wrennet::OrderInTwo(sorted));
+    Check(sorted.toStrings() == scan.entries.toStrings());
 
     // The marks of the first piece, found both ways.
     const std::string_view text(reinterpret_cast<const char*>(data) + 1, size - 1);
