@@ -34,6 +34,7 @@
 #include <iostream>
 #include <sstream>
 
+#include "common/replace_all.h"
 #include "session.h"
 
 using namespace wrennet::testing;
@@ -44,12 +45,6 @@ namespace fs = std::filesystem;
 namespace {
 
 const std::string kSourceDir = WRENNET_SOURCE_DIR "/";
-
-std::string Replace(std::string text, const std::string& from, const std::string& to) {
-    for (auto at = text.find(from); at != std::string::npos; at = text.find(from, at + to.size()))
-        text.replace(at, from.size(), to);
-    return text;
-}
 
 std::string Unescape(const std::string& text) {
     std::string bytes;
@@ -103,11 +98,13 @@ class Scenario {
   public:
     explicit Scenario(const fs::path& dir)
         : dir_(dir),
-          session_(fs::exists(dir / "program") ? Replace(Read("program"), "\n", "") : "wrennet") {
+          session_(fs::exists(dir / "program") ? wrennet::ReplaceAll(Read("program"), "\n", "")
+                                               : "wrennet") {
         if (fs::exists(dir / "input"))
             fs::copy(dir / "input", session_.folder.path(), fs::copy_options::recursive);
         if (fs::exists(dir / "Wrennet.ini"))
-            session_.write("Wrennet.ini", Replace(Read("Wrennet.ini"), "%S", kSourceDir));
+            session_.write("Wrennet.ini",
+                           wrennet::ReplaceAll(Read("Wrennet.ini"), "%S", kSourceDir));
         std::istringstream lines(Read("steps"));
         for (std::string line; std::getline(lines, line);)
             if (!line.empty() && line[0] != '#') steps_.push_back(line);
@@ -121,7 +118,8 @@ class Scenario {
         outputs_["settings"] = session_.ini();
         std::string differences;
         for (auto& [name, actual] : outputs_) {
-            actual = Replace(Replace(actual, session_.folder.path(), "%F"), kSourceDir, "%S");
+            actual = wrennet::ReplaceAll(wrennet::ReplaceAll(actual, session_.folder.path(), "%F"),
+                                         kSourceDir, "%S");
             if (!fs::exists(dir_ / name)) continue;
             if (std::getenv("WRENNET_UPDATE_SCENARIOS")) std::ofstream(dir_ / name) << actual;
             if (Read(name) != actual) differences += FirstDifference(name, Read(name), actual);
@@ -184,7 +182,7 @@ class Scenario {
             const char* icons[] = {"Information", "Warning", "Stop", "Question"};
             return std::string("message ") + icons[int(m.icon)] +
                    (m.buttons == wrennet::MessageButtons::Ok ? " OK: " : " Yes/No: ") +
-                   Replace(m.text, "\n", "\\n");
+                   wrennet::ReplaceAll(m.text, "\n", "\\n");
         });
         take(p.fileRequests, seen_[1], [](const wrennet::FileDialogRequest& r) {
             std::string line =
@@ -201,7 +199,7 @@ class Scenario {
         });
         take(p.commands, seen_[4], [](const std::string& command) { return "run " + command; });
         if (p.clipboard != kUntouched)
-            out += "clipboard " + Replace(p.clipboard, "\n", "\\n") + "\n";
+            out += "clipboard " + wrennet::ReplaceAll(p.clipboard, "\n", "\\n") + "\n";
         p.clipboard = kUntouched;
         if (!out.empty()) outputs_["desktop"] += "> " + step + "\n" + out;
     }
@@ -216,8 +214,8 @@ class Scenario {
     }
 
     void perform(const std::string& line) {
-        std::istringstream words(
-            Replace(Replace(line, "%F", session_.folder.path()), "%S", kSourceDir));
+        std::istringstream words(wrennet::ReplaceAll(
+            wrennet::ReplaceAll(line, "%F", session_.folder.path()), "%S", kSourceDir));
         std::string verb, target, rest;
         words >> verb >> target;
         std::getline(words >> std::ws, rest);

@@ -15,6 +15,7 @@
 
 #include "../settings/temp_folder.h"
 #include "click_label.h"
+#include "common/replace_all.h"
 #include "fake_platform.h"
 #include "file_reader.h"
 #include "function_list_model.h"
@@ -39,11 +40,9 @@ class Session {
 
     std::string path(const std::string& name) const { return folder.path() + name; }
     // "%F" in `bytes` stands for the program folder.
-    void write(const std::string& name, std::string bytes) const {
-        for (auto at = bytes.find("%F"); at != std::string::npos; at = bytes.find("%F", at))
-            bytes.replace(at, 2, folder.path());
+    void write(const std::string& name, const std::string& bytes) const {
         std::filesystem::create_directories(std::filesystem::path(path(name)).parent_path());
-        TempFolder::write(path(name), bytes);
+        TempFolder::write(path(name), ReplaceAll(bytes, "%F", folder.path()));
     }
     std::string ini() const { return TempFolder::read(path("Wrennet.ini")); }
 
