@@ -1,13 +1,11 @@
 #include "split_scan.h"
 
 #include <algorithm>
-#include <cstring>
 #include <future>
 #include <limits>
 #include <memory>
 #include <optional>
 #include <string_view>
-#include <vector>
 
 #include "line_reader.h"
 #include "span_scanner.h"
@@ -46,8 +44,8 @@ struct Cut {
 };
 
 // Whether a header is inside a block comment after `line` whatever it was
-// before: after a line that opens a comment and does not close it, or closes
-// one and opens none. Asked of the collector itself, so that it holds to the
+// before: after a line that, say, opens a comment and does not close it, or
+// closes one and opens none. Asked of the collector itself, so that it holds to the
 // letter of its rules. Lines longer than a piece or holding a NUL are passed
 // over, as are lines without a "/", which cannot open or close a comment.
 std::optional<bool> CommentStateAfter(std::string_view line) {
