@@ -17,8 +17,7 @@ int PortRead(int port, int mode)
  */
 ; C Function prototype: int PortRead(int port, int mode)
 LIB
-printf '[Last]\nIntro=No\nChoice=int PortClose(int port)\nLibrary=%s\n[Libraries]\n%s=Yes\n' \
-  "$work/Port.s79" "$work/Port.s79" > "$work/Wrennet.ini"
+remember_port_library "int PortClose(int port)"
 start_window
 
 # Alt+F focuses the function list; Alt+Down opens it (rescanned, last choice

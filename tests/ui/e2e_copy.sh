@@ -19,8 +19,7 @@ int PortGap(int first, int second)
  */
 ; C Function prototype: int PortGap(int first, int second)
 LIB
-printf '[Last]\nIntro=No\nChoice=int PortRead(int port, int mode)\nLibrary=%s\n[Libraries]\n%s=Yes\n' \
-  "$work/Port.s79" "$work/Port.s79" > "$work/Wrennet.ini"
+remember_port_library "int PortRead(int port, int mode)"
 start_window
 
 clipboard() { timeout 2 xclip -o -selection clipboard 2>/dev/null || true; }

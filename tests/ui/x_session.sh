@@ -13,6 +13,13 @@ fail() { echo "$name: $*" >&2; exit 1; }
 wait_for() { for _ in $(seq 100); do eval "$1" && return 0; sleep 0.1; done; return 1; }
 windows() { xdotool search --onlyvisible --pid "$app" 2>/dev/null | wc -l; }
 
+# Writes the settings of a run on $work/Port.s79 alone, with `$1` as the last
+# choice.
+remember_port_library() {
+  printf '[Last]\nIntro=No\nChoice=%s\nLibrary=%s\n[Libraries]\n%s=Yes\n' \
+    "$1" "$work/Port.s79" "$work/Port.s79" > "$work/Wrennet.ini"
+}
+
 # Starts the X server (which picks a free display itself, so that scripts
 # running side by side never share one), then the program, and waits for its
 # window to have the focus; `shown` counts the program's windows.
