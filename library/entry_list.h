@@ -9,10 +9,13 @@
 #include <iterator>
 #include <memory>
 #include <new>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <utility>
 #include <vector>
+
+#include "repeat_table.h"
 
 namespace wrennet {
 
@@ -21,7 +24,8 @@ namespace wrennet {
 // them. A dense header holds an entry every hundred-odd bytes; a heap string for
 // each costs more to make, and later to free in sorted order (scattered across
 // the heap), than the whole scan. Here writing is appending, sorting moves only
-// the small places, and letting go of the list is two frees.
+// the small places, and letting go of the list is two frees. A text written
+// again is kept once: the new entry lies on the bytes of the first.
 class EntryList {
   public:
     class Iterator {
@@ -62,6 +66,7 @@ class EntryList {
     EntryList& operator=(EntryList&& other) noexcept {
         bytes_ = std::move(other.bytes_);
         adopted_ = std::move(other.adopted_);
+        repeats_ = std::move(other.repeats_);
         used_ = std::exchange(other.used_, 0);
         capacity_ = std::exchange(other.capacity_, 0);
         places_ = std::exchange(other.places_, {});
@@ -74,6 +79,9 @@ class EntryList {
         const Place& place = places_[i];
         return {(place.adopted ? adopted_ : bytes_).get() + place.offset, place.length};
     }
+    // The first entry found to hold exactly the text of entry i (i itself when
+    // none was): what a sort has to order once. Not every repeat is found.
+    std::uint32_t firstWithText(std::size_t i) const { return places_[i].first; }
     std::string_view front() const { return (*this)[0]; }
     Iterator begin() const { return {this, 0}; }
     Iterator end() const { return {this, size()}; }
@@ -87,9 +95,17 @@ class EntryList {
 
     // Keeps the first `length` bytes written at reserve() as the next entry.
     void commit(std::size_t length) {
-        places_.push_back({used_, false, static_cast<std::uint32_t>(length)});
+        if (repeats_.looking()) {
+            commitUnlessRepeat(length);
+            return;
+        }
+        places_.push_back({used_, static_cast<std::uint32_t>(length), false,
+                           static_cast<std::uint32_t>(places_.size())});
         used_ += length;
     }
+
+    // Done writing: no later text is compared with the earlier ones.
+    void stopFindingRepeats() { repeats_.giveUp(); }
 
     void add(std::string_view text) {
         char* const to = reserve(text.size());
@@ -101,22 +117,29 @@ class EntryList {
     // list are taken over, not copied (a list scanned on another thread holds
     // megabytes of them); a list that took over bytes once copies any more.
     void append(EntryList&& other) {
+        stopFindingRepeats();
         if (adopted_ || other.adopted_) {
             for (const std::string_view text : other) add(text);  // never while scanning
             return;
         }
         adopted_ = std::move(other.bytes_);
+        const auto shift = static_cast<std::uint32_t>(places_.size());
         places_.reserve(places_.size() + other.places_.size());
         for (const Place& place : other.places_)
-            places_.push_back({place.offset, true, place.length});
+            places_.push_back({place.offset, place.length, true, place.first + shift});
         other = EntryList();
     }
 
-    // Lists the entries in the order given: the new entry i is the old entry order[i].
+    // Lists the entries in the order given: the new entry i is the old entry
+    // order[i]. Repeats are no longer told apart.
     void reorder(const std::vector<std::uint32_t>& order) {
         std::vector<Place> reordered;
         reordered.reserve(order.size());
-        for (const std::uint32_t from : order) reordered.push_back(places_[from]);
+        for (const std::uint32_t from : order) {
+            Place place = places_[from];
+            place.first = static_cast<std::uint32_t>(reordered.size());
+            reordered.push_back(place);
+        }
         places_ = std::move(reordered);
     }
 
@@ -128,9 +151,10 @@ class EntryList {
 
   private:
     struct Place {
-        std::size_t offset;
-        bool adopted;  // in adopted_, not in bytes_
-        std::uint32_t length;
+        std::uint64_t offset;
+        std::uint32_t length : 31;
+        std::uint32_t adopted : 1;  // in adopted_, not in bytes_
+        std::uint32_t first;        // firstWithText()
     };
 
     // realloc, not a new block and a copy: a large buffer lives in a mapping of
@@ -145,6 +169,21 @@ class EntryList {
         capacity_ = capacity;
     }
 
+    void commitUnlessRepeat(std::size_t length) {
+        const auto index = static_cast<std::uint32_t>(places_.size());
+        const auto size = static_cast<std::uint32_t>(length);
+        const std::optional<std::uint32_t> earlier = repeats_.findOrAdd(
+            {bytes_.get() + used_, length}, index, [this](std::uint32_t j) { return (*this)[j]; },
+            [this](std::uint32_t i, std::uint32_t j) { places_[i].first = places_[j].first; });
+        if (earlier) {
+            const Place first = places_[*earlier];
+            places_.push_back({first.offset, size, first.adopted, first.first});
+            return;
+        }
+        places_.push_back({used_, size, false, index});
+        used_ += length;
+    }
+
     struct FreeBytes {
         void operator()(char* bytes) const { std::free(bytes); }
     };
@@ -156,6 +195,7 @@ class EntryList {
     std::size_t used_ = 0;
     std::size_t capacity_ = 0;
     std::vector<Place> places_;
+    RepeatTable repeats_;
 };
 
 }  // namespace wrennet

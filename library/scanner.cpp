@@ -91,7 +91,10 @@ void PrototypeCollector::feedHeader(std::string_view piece, const HeaderMarks& m
     if (length != 0 && IsAsciiLetter(entry[0])) entries_.commit(length);
 }
 
-EntryList PrototypeCollector::take() { return std::exchange(entries_, {}); }
+EntryList PrototypeCollector::take() {
+    entries_.stopFindingRepeats();
+    return std::exchange(entries_, {});
+}
 
 EntryList PrototypeCollector::takeSorted() {
     EntryList entries = take();
@@ -99,12 +102,7 @@ EntryList PrototypeCollector::takeSorted() {
     return entries;
 }
 
-void SortEntries(EntryList& entries) {
-    // Below this many entries a second thread costs about what it saves.
-    constexpr std::size_t kWorthTwoThreads = 1 << 14;
-    entries.reorder(entries.size() < kWorthTwoThreads ? EntrySorter(entries).order()
-                                                      : OrderInTwo(entries));
-}
+void SortEntries(EntryList& entries) { entries.reorder(SortedOrder(entries)); }
 
 ScanResult ScanLibraryFileInFileOrder(const FileReader& files, const std::string& path) {
     ScanResult result;

@@ -18,4 +18,9 @@ namespace wrennet {
 // distinct ones.
 std::vector<std::uint32_t> OrderInTwo(const EntryList& entries);
 
+// The order the function combo lists the entries in (as EntrySorter gives
+// it): the texts that repeat are sorted once, each as its first entry, and a
+// large list on two threads.
+std::vector<std::uint32_t> SortedOrder(const EntryList& entries);
+
 }  // namespace wrennet

@@ -27,8 +27,9 @@ bool ReferenceLess(const std::string& a, const std::string& b) {
 
 // Random texts over bytes that fold alike or sit next to the letters, often
 // sharing long prefixes so that ties reach past the sort keys, and repeating
-// earlier ones: often (so that equal texts are sorted as classes), or rarely
-// in the list of 20,000 (so that the sorter gives up on classes).
+// earlier ones, alone or in runs as a copied header does: often (so that
+// equal texts are sorted as classes), or rarely in the list of 20,000 (so
+// that the list and the sorter give up on finding repeats).
 TEST(SortEntries, AgreesWithPlainStableSort) {
     const std::string alphabet = std::string("aAbBzZ_@[`{ 0\x7f\x80\xe9", 16) + '\0';
     const std::string prefixes[] = {"", "int PortRead", "unsigned char GpioStatusWord_",
@@ -37,6 +38,13 @@ TEST(SortEntries, AgreesWithPlainStableSort) {
     for (const std::size_t count : {0, 1, 2, 17, 1000, 20000, 40000}) {
         Entries entries;
         for (std::size_t i = 0; i < count; ++i) {
+            if (i > 8 && random() % (count == 20000 ? 20 : 2) == 0 && random() % 2 == 0) {
+                const std::size_t from = random() % (i - 8);
+                for (std::size_t k = 0; k < 8 && i < count; ++k, ++i)
+                    entries.push_back(entries[from + k]);
+                --i;
+                continue;
+            }
             if (i > 0 && random() % (count == 20000 ? 20 : 2) == 0) {
                 std::string again = entries[random() % i];  // sometimes in another case
                 for (char& c : again) c ^= (random() % 4 == 0 && std::isalpha(c & 0xff)) << 5;
@@ -52,19 +60,24 @@ TEST(SortEntries, AgreesWithPlainStableSort) {
         std::stable_sort(expected.begin(), expected.end(), ReferenceLess);
         // Also put together from thirds, as the halves of a large file are:
         // the first appended list's bytes are taken over, the next copied.
-        EntryList list, split, thirds[3];
+        EntryList list, split[2], thirds[2][3];
         for (std::size_t i = 0; i < count; ++i) {
             list.add(entries[i]);
-            thirds[3 * i / std::max<std::size_t>(count, 1)].add(entries[i]);
+            for (auto& parts : thirds)
+                parts[3 * i / std::max<std::size_t>(count, 1)].add(entries[i]);
         }
-        split = std::move(thirds[0]);
-        split.append(std::move(thirds[1]));
-        split.append(std::move(thirds[2]));
-        ASSERT_EQ(split.toStrings(), entries);
+        for (int k = 0; k < 2; ++k) {
+            split[k] = std::move(thirds[k][0]);
+            split[k].append(std::move(thirds[k][1]));
+            split[k].append(std::move(thirds[k][2]));
+            ASSERT_EQ(split[k].toStrings(), entries);
+        }
         SortEntries(list);
         ASSERT_EQ(list.toStrings(), expected) << count << " entries";
-        split.reorder(OrderInTwo(split));  // on two threads, whatever the size
-        ASSERT_EQ(split.toStrings(), expected) << count << " entries, on two threads";
+        SortEntries(split[0]);
+        ASSERT_EQ(split[0].toStrings(), expected) << count << " entries, from thirds";
+        split[1].reorder(OrderInTwo(split[1]));  // on two threads, whatever the size
+        ASSERT_EQ(split[1].toStrings(), expected) << count << " entries, on two threads";
 
         // The scanner's own path: entries packed while scanning an assembler file.
         PrototypeCollector collector(LibraryKind::Assembler);
