@@ -21,8 +21,13 @@ TEST(NormalisePrototype, AgreesWithLiteralReplacements) {
         std::string text;
         const int n = length(random);
         for (int i = 0; i < n; ++i) text.push_back(alphabet[pick(random)]);
-        // Plant whole keywords now and then so "extern " occurs often enough.
-        if (round % 3 == 0) text.insert(text.size() / 2, round % 2 ? "extern " : "extern\t");
+        // Plant whole keywords now and then so "extern " occurs often enough,
+        // in the middle or in front (where it is dropped before all else), and
+        // now and then the word alone.
+        if (round % 3 == 0) {
+            const char* const keywords[] = {"extern ", "extern\t", "extern"};
+            text.insert(round % 9 == 0 ? 0 : text.size() / 2, keywords[round % 5 % 3]);
+        }
         const std::string expected = reference::NormalisePrototype(text);
         std::string appended = "old";
         AppendNormalisedPrototype(text, appended);
