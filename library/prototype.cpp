@@ -179,16 +179,6 @@ bool NormalisesToItself(std::string_view text) {
 // already), of generated headers 1.75-2x; where every declaration needs the
 // full normaliser (the window's generated header) it is 0.7x.
 std::size_t NormalisePrototypeTo(std::string_view text, char* out) {
-    // A leading "extern " (with any run of blanks and tabs) goes, and leaves
-    // the normaliser as it started: what follows is normalised on its own, so
-    // that the many declarations written "extern ..." in normal form otherwise
-    // are copied too (the full normaliser's share of listing the C headers of
-    // a Debian system fell from 7.2 % to 5.5 %).
-    while (StartsExternAndBlank(text, 0)) {
-        std::size_t at = 7;
-        while (at < text.size() && IsBlankOrTab(text[at])) ++at;
-        text.remove_prefix(at);
-    }
     if (NormalisesToItself(text)) {
         std::memcpy(out, text.data(), text.size());
         return text.size();
