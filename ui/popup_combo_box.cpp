@@ -1,12 +1,13 @@
 #include "popup_combo_box.h"
 
 #include <QAbstractItemView>
+#include <QHeaderView>
 #include <QKeyEvent>
 #include <QLineEdit>
-#include <QListView>
 #include <QMetaObject>
 #include <QProxyStyle>
 #include <QStyledItemDelegate>
+#include <QTableView>
 
 namespace wrennet {
 namespace {
@@ -63,7 +64,21 @@ PopupComboBox::PopupComboBox(QWidget* parent, ScrollBarSide side) : QComboBox(pa
     // its place in the window, and every item is one line of the same height.
     setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     setMinimumContentsLength(1);
-    if (auto* list = qobject_cast<QListView*>(view())) list->setUniformItemSizes(true);
+    // A one-column table without headers or grid shows the items as a list
+    // does, but lays out its rows as one block of equal heights: a list view
+    // places each row in turn, 4 ms for 100,000 functions at every opening.
+    auto* table = new QTableView(this);
+    table->horizontalHeader()->hide();
+    table->verticalHeader()->hide();
+    table->horizontalHeader()->setStretchLastSection(true);
+    table->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    table->verticalHeader()->setMinimumSectionSize(1);
+    table->verticalHeader()->setDefaultSectionSize(fontMetrics().height());
+    table->setShowGrid(false);
+    table->setWordWrap(false);
+    table->setSelectionBehavior(QAbstractItemView::SelectRows);
+    table->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setView(table);
     if (side == ScrollBarSide::Left) {
         // A scroll area puts its bar on the left when laid out right to left;
         // the items themselves keep reading left to right.
