@@ -97,17 +97,14 @@ void WrennetDlg::connectHandlers() {
     });
 }
 
-void WrennetDlg::setUp() {
+void WrennetDlg::setUp(PaneReadAhead& paneReadAhead) {
     showFieldValues();
     documentationText_.clear();
     helperPath_ = "-";
     if (libraries_.load() != 0) {
         startUpLibraryPath_ = libraries_.selected().value_or(std::string());
-        // The pane's copy of the library is read while its functions are
-        // scanned: both only read the same file, and the scan's messages
-        // still come first.
-        std::future<PaneLibrary> library = std::async(
-            std::launch::async, [this] { return ReadForPane(files_, startUpLibraryPath_); });
+        // Both only read the same file, and the scan's messages still come first.
+        std::future<PaneLibrary> library = paneReadAhead.take(startUpLibraryPath_);
         if (checkLibrary(startUpLibraryPath_)) {
             setPaneText({});
             showPaneLibrary(library.get());
@@ -177,11 +174,6 @@ bool WrennetDlg::checkLibrary(const std::string& path) {
 void WrennetDlg::showLibrary() {
     setPaneText({});
     showPaneLibrary(ReadForPane(files_, libraries_.selected().value_or(std::string())));
-}
-
-WrennetDlg::PaneLibrary WrennetDlg::ReadForPane(const FileReader& files, const std::string& path) {
-    LibraryText library = ReadWholeLibrary(files, path);
-    return {std::move(library.messages), PaneText(std::move(library.paneText))};
 }
 
 void WrennetDlg::showPaneLibrary(PaneLibrary library) {

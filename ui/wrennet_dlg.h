@@ -12,6 +12,7 @@
 #include "main_window_controls.h"
 #include "message.h"
 #include "pane_navigator.h"
+#include "pane_read_ahead.h"
 #include "pane_text.h"
 #include "param_choices.h"
 #include "parameter_panel.h"
@@ -35,9 +36,9 @@ class WrennetDlg final : public QDialog, private ParameterPanel::Host {
 
     // Loads and checks the library list, scans and shows the current library.
     // Runs once, before the window is shown: its messages come first. The
-    // library is read for the pane on a second thread meanwhile, so `files`
-    // must open files from two threads at once.
-    void setUp();
+    // library is read for the pane on a second thread, ahead or meanwhile, so
+    // `files` must open files from two threads at once.
+    void setUp(PaneReadAhead& paneReadAhead);
 
     void takeControlValues() override;
     void showFieldValues() override;
@@ -85,12 +86,6 @@ class WrennetDlg final : public QDialog, private ParameterPanel::Host {
     void contextMenuEvent(QContextMenuEvent* event) override;
 
   private:
-    // A whole library as the pane takes it, with the messages of reading it.
-    struct PaneLibrary {
-        Messages messages;
-        PaneText text;
-    };
-    static PaneLibrary ReadForPane(const FileReader& files, const std::string& path);
     void showPaneLibrary(PaneLibrary library);
     void connectHandlers();
     void afterLibraryChange(const std::string& path);
