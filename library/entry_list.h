@@ -15,6 +15,7 @@
 #include <utility>
 #include <vector>
 
+#include "realloc_array.h"
 #include "repeat_table.h"
 
 namespace wrennet {
@@ -67,9 +68,7 @@ class EntryList {
         bytes_ = std::move(other.bytes_);
         adopted_ = std::move(other.adopted_);
         repeats_ = std::move(other.repeats_);
-        used_ = std::exchange(other.used_, 0);
-        capacity_ = std::exchange(other.capacity_, 0);
-        places_ = std::exchange(other.places_, {});
+        places_ = std::move(other.places_);
         return *this;
     }
 
@@ -77,7 +76,7 @@ class EntryList {
     bool empty() const { return places_.empty(); }
     std::string_view operator[](std::size_t i) const {
         const Place& place = places_[i];
-        return {(place.adopted ? adopted_ : bytes_).get() + place.offset, place.length};
+        return {(place.adopted ? adopted_ : bytes_).data() + place.offset, place.length};
     }
     // The first entry found to hold exactly the text of entry i (i itself when
     // none was): what a sort has to order once. Not every repeat is found.
@@ -88,10 +87,7 @@ class EntryList {
 
     // Room for up to `capacity` bytes after the last text, for a writer that
     // knows only an upper bound of what it will write; close with commit().
-    char* reserve(std::size_t capacity) {
-        if (capacity_ - used_ < capacity) grow(used_ + capacity);
-        return bytes_.get() + used_;
-    }
+    char* reserve(std::size_t capacity) { return bytes_.spaceFor(capacity); }
 
     // Keeps the first `length` bytes written at reserve() as the next entry.
     void commit(std::size_t length) {
@@ -99,9 +95,9 @@ class EntryList {
             commitUnlessRepeat(length);
             return;
         }
-        places_.push_back({used_, static_cast<std::uint32_t>(length), false,
+        places_.push_back({bytes_.size(), static_cast<std::uint32_t>(length), false,
                            static_cast<std::uint32_t>(places_.size())});
-        used_ += length;
+        bytes_.keep(length);
     }
 
     // Done writing: no later text is compared with the earlier ones.
@@ -118,7 +114,7 @@ class EntryList {
     // megabytes of them); a list that took over bytes once copies any more.
     void append(EntryList&& other) {
         stopFindingRepeats();
-        if (adopted_ || other.adopted_) {
+        if (adopted_.data() != nullptr || other.adopted_.data() != nullptr) {
             for (const std::string_view text : other) add(text);  // never while scanning
             return;
         }
@@ -133,7 +129,7 @@ class EntryList {
     // Lists the entries in the order given: the new entry i is the old entry
     // order[i]. Repeats are no longer told apart.
     void reorder(const std::vector<std::uint32_t>& order) {
-        std::vector<Place> reordered;
+        ReallocArray<Place> reordered;
         reordered.reserve(order.size());
         for (const std::uint32_t from : order) {
             Place place = places_[from];
@@ -157,44 +153,25 @@ class EntryList {
         std::uint32_t first;        // firstWithText()
     };
 
-    // realloc, not a new block and a copy: a large buffer lives in a mapping of
-    // its own, which the system extends or moves without copying, so each page
-    // of texts is written (and faulted in) once however often the buffer grows.
-    void grow(std::size_t needed) {
-        const std::size_t capacity = std::max({needed, 2 * capacity_, kFirstCapacity});
-        void* const bytes = std::realloc(bytes_.get(), capacity);
-        if (bytes == nullptr) throw std::bad_alloc();
-        static_cast<void>(bytes_.release());
-        bytes_.reset(static_cast<char*>(bytes));
-        capacity_ = capacity;
-    }
-
     void commitUnlessRepeat(std::size_t length) {
         const auto index = static_cast<std::uint32_t>(places_.size());
         const auto size = static_cast<std::uint32_t>(length);
         const std::optional<std::uint32_t> earlier = repeats_.findOrAdd(
-            {bytes_.get() + used_, length}, index, [this](std::uint32_t j) { return (*this)[j]; },
+            {bytes_.data() + bytes_.size(), length}, index,
+            [this](std::uint32_t j) { return (*this)[j]; },
             [this](std::uint32_t i, std::uint32_t j) { places_[i].first = places_[j].first; });
         if (earlier) {
             const Place first = places_[*earlier];
             places_.push_back({first.offset, size, first.adopted, first.first});
             return;
         }
-        places_.push_back({used_, size, false, index});
-        used_ += length;
+        places_.push_back({bytes_.size(), size, false, index});
+        bytes_.keep(length);
     }
 
-    struct FreeBytes {
-        void operator()(char* bytes) const { std::free(bytes); }
-    };
-
-    static constexpr std::size_t kFirstCapacity = 4096;
-
-    std::unique_ptr<char, FreeBytes> bytes_;
-    std::unique_ptr<char, FreeBytes> adopted_;
-    std::size_t used_ = 0;
-    std::size_t capacity_ = 0;
-    std::vector<Place> places_;
+    ReallocArray<char> bytes_;
+    ReallocArray<char> adopted_;
+    ReallocArray<Place> places_;
     RepeatTable repeats_;
 };
 
