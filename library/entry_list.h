@@ -3,12 +3,8 @@
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
-#include <cstdlib>
-#include <cstring>
 #include <initializer_list>
 #include <iterator>
-#include <memory>
-#include <new>
 #include <optional>
 #include <string>
 #include <string_view>
