@@ -2,7 +2,8 @@
 // many bytes one read delivers, so the readers' buffer edges are crossed. The
 // scan, which looks only at the pieces that can matter, must list exactly what
 // feeding every piece from the line reader lists, and so must the scan in two
-// halves and the sort on two threads that large files take.
+// halves and the sort on two threads that large files take, and the check of
+// the last choice that keeps no list.
 
 #include <cctype>
 #include <cstdint>
@@ -11,6 +12,7 @@
 #include "common/byte_class.h"
 #include "fuzz_check.h"
 #include "header_marks.h"
+#include "last_choice.h"
 #include "line_reader.h"
 #include "memory_files.h"
 #include "scanner.h"
@@ -56,6 +58,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     wrennet::EntryList fileOrder = reference.take();
     Check(wrennet::ScanInHalves(*files.open(path), size - 1, reference.kind()).toStrings() ==
           fileOrder.toStrings());
+    // The check that keeps no list, whole and in halves, of a last choice
+    // listed or not.
+    const std::string lastChoice(fileOrder.empty() ? "" : fileOrder[size % fileOrder.size()]);
+    for (const std::string& choice : {lastChoice, std::string("int f(int a)")}) {
+        const auto expected = wrennet::ChoiceToRewrite(fileOrder, choice);
+        const wrennet::LibraryCheck check = wrennet::CheckLibraryFile(files, path, choice);
+        Check(check.opened && check.listsFunctions == !fileOrder.empty());
+        Check(check.choiceToRewrite == expected);
+        Check(wrennet::CheckInHalves(*files.open(path), size - 1, reference.kind(), choice)
+                  .choiceToRewrite() == expected);
+    }
     wrennet::EntryList sorted = std::move(fileOrder);
     sorted.reorder(wrennet::OrderInTwo(sorted));
     Check(sorted.toStrings() == scan.entries.toStrings());

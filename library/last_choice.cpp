@@ -44,4 +44,41 @@ std::optional<std::string_view> ChoiceToRewrite(const EntryList& entries,
     return first;
 }
 
+ChoiceCheck::ChoiceCheck(std::string_view lastChoice) : lastChoice_(Stored(lastChoice)) {}
+
+char* ChoiceCheck::reserve(std::size_t capacity) {
+    if (written_.size() < capacity) written_.resize(capacity);
+    return written_.data();
+}
+
+void ChoiceCheck::commit(std::size_t length) {
+    const std::string_view entry(written_.data(), length);
+    anyEntry_ = true;
+    if (lastChoiceListed_) return;
+    if (EqualIgnoringAsciiCase(entry, lastChoice_)) {
+        lastChoiceListed_ = true;
+    } else if (!first_ || EntrySorter<EntryList>::Less(entry, *first_)) {
+        first_ = entry;
+    }
+}
+
+void ChoiceCheck::add(std::string_view entry) {
+    std::copy(entry.begin(), entry.end(), reserve(entry.size()));
+    commit(entry.size());
+}
+
+void ChoiceCheck::join(const ChoiceCheck& later) {
+    anyEntry_ = anyEntry_ || later.anyEntry_;
+    lastChoiceListed_ = lastChoiceListed_ || later.lastChoiceListed_;
+    // Ties go to the earlier part, as to the earlier entry.
+    if (later.first_ && (!first_ || EntrySorter<EntryList>::Less(*later.first_, *first_))) {
+        first_ = later.first_;
+    }
+}
+
+std::optional<std::string_view> ChoiceCheck::choiceToRewrite() const {
+    if (lastChoiceListed_ || !first_) return std::nullopt;
+    return *first_;
+}
+
 }  // namespace wrennet

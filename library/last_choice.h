@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <optional>
+#include <string>
 #include <string_view>
 
 #include "entry_list.h"
@@ -22,8 +23,37 @@ LastChoiceSelection RestoreLastChoice(const EntryList& sortedEntries, std::strin
 
 // The same rule for entries in file order, where the list is not kept: the
 // entry that becomes the new last choice (the one the combo would list first),
-// or none when the last choice is among the entries or there are none.
+// or none when the last choice is among the entries or there are none. The
+// plain version of ChoiceCheck, which the tests hold it to.
 std::optional<std::string_view> ChoiceToRewrite(const EntryList& entries,
                                                 std::string_view lastChoice);
+
+// The same rule for a scan that keeps no list at all: shown each entry as it
+// is found, in file order, it keeps only what the rule needs. Writing a list
+// of 100,000 entries only to look at it once cost a fresh process more than
+// the rest of the scan.
+class ChoiceCheck {
+  public:
+    explicit ChoiceCheck(std::string_view lastChoice);
+
+    // Room for an entry of up to `capacity` bytes; commit() looks at the
+    // first `length` bytes written there (as EntryList's reserve and commit).
+    char* reserve(std::size_t capacity);
+    void commit(std::size_t length);
+    void add(std::string_view entry);
+    // Takes in the entries of a later part of the file, checked apart.
+    void join(const ChoiceCheck& later);
+
+    bool anyEntry() const { return anyEntry_; }
+    // What ChoiceToRewrite gives for all the entries shown.
+    std::optional<std::string_view> choiceToRewrite() const;
+
+  private:
+    std::string lastChoice_;
+    std::string written_;
+    bool anyEntry_ = false;
+    bool lastChoiceListed_ = false;
+    std::optional<std::string> first_;  // the entry the combo would list first
+};
 
 }  // namespace wrennet

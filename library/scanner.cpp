@@ -51,7 +51,9 @@ void PrototypeCollector::feed(std::string_view piece) {
         while (start < text.size() && IsCSpace(text[start])) ++start;
         const std::size_t close = text.find(')', start);
         if (close == kNoPosition || close - start <= 2) return;
-        entries_.add(text.substr(start, close - start + 1));
+        const std::string_view entry = text.substr(start, close - start + 1);
+        std::copy(entry.begin(), entry.end(), reserve(entry.size()));
+        commit(entry.size());
         return;
     }
 
@@ -86,14 +88,22 @@ void PrototypeCollector::feedHeader(std::string_view piece, const HeaderMarks& m
     if (marks.openParen >= kept.size()) return;
     // Normalised straight into the entry store, and kept only when it still
     // starts with a letter.
-    char* const entry = entries_.reserve(2 * kept.size());
+    char* const entry = reserve(2 * kept.size());
     const std::size_t length = NormalisePrototypeTo(kept, entry);
-    if (length != 0 && IsAsciiLetter(entry[0])) entries_.commit(length);
+    if (length != 0 && IsAsciiLetter(entry[0])) commit(length);
 }
 
 EntryList PrototypeCollector::take() {
     entries_.stopFindingRepeats();
     return std::exchange(entries_, {});
+}
+
+void PrototypeCollector::join(PrototypeCollector&& later) {
+    if (check_) {
+        check_->join(*later.check_);
+    } else {
+        entries_.append(later.take());
+    }
 }
 
 EntryList PrototypeCollector::takeSorted() {
@@ -104,32 +114,64 @@ EntryList PrototypeCollector::takeSorted() {
 
 void SortEntries(EntryList& entries) { entries.reorder(SortedOrder(entries)); }
 
-ScanResult ScanLibraryFileInFileOrder(const FileReader& files, const std::string& path) {
+namespace {
+
+// Below a megabyte a second thread costs about what it saves.
+constexpr std::uint64_t kWorthTwoThreads = 1 << 20;
+
+// The library's bytes, or the library-not-available message (none for an
+// empty path).
+std::unique_ptr<ByteSource> OpenLibrary(const FileReader& files, const std::string& path,
+                                        Messages& messages) {
+    if (path.empty()) return nullptr;
+    std::unique_ptr<ByteSource> source = files.open(path);
+    if (!source) messages.push_back(LibraryNotAvailable(path));
+    return source;
+}
+
+bool WorthTwoThreads(const ByteSource& source) {
+    const std::optional<std::uint64_t> size = source.size();
+    return size && *size >= kWorthTwoThreads;
+}
+
+}  // namespace
+
+ScanResult ScanLibraryFile(const FileReader& files, const std::string& path) {
     ScanResult result;
-    if (path.empty()) return result;
-    const std::unique_ptr<ByteSource> source = files.open(path);
-    if (!source) {
-        result.messages.push_back(LibraryNotAvailable(path));
-        return result;
-    }
+    const std::unique_ptr<ByteSource> source = OpenLibrary(files, path, result.messages);
+    if (!source) return result;
     result.opened = true;
     const LibraryKind kind = KindOfLibrary(path);
-    // Below a megabyte a second thread costs about what it saves.
-    constexpr std::uint64_t kWorthTwoThreads = 1 << 20;
-    if (const std::optional<std::uint64_t> size = source->size();
-        size && *size >= kWorthTwoThreads) {
-        result.entries = ScanInHalves(*source, *size, kind);
+    if (WorthTwoThreads(*source)) {
+        result.entries = ScanInHalves(*source, *source->size(), kind);
     } else {
         PrototypeCollector collector(kind);
         FeedSource(*source, collector);
         result.entries = collector.take();
     }
+    SortEntries(result.entries);
     return result;
 }
 
-ScanResult ScanLibraryFile(const FileReader& files, const std::string& path) {
-    ScanResult result = ScanLibraryFileInFileOrder(files, path);
-    SortEntries(result.entries);
+LibraryCheck CheckLibraryFile(const FileReader& files, const std::string& path,
+                              std::string_view lastChoice) {
+    LibraryCheck result;
+    const std::unique_ptr<ByteSource> source = OpenLibrary(files, path, result.messages);
+    if (!source) return result;
+    result.opened = true;
+    const LibraryKind kind = KindOfLibrary(path);
+    std::optional<ChoiceCheck> check;
+    if (WorthTwoThreads(*source)) {
+        check = CheckInHalves(*source, *source->size(), kind, lastChoice);
+    } else {
+        PrototypeCollector collector(kind, false, ChoiceCheck(lastChoice));
+        FeedSource(*source, collector);
+        check = collector.check();
+    }
+    result.listsFunctions = check->anyEntry();
+    if (const std::optional<std::string_view> choice = check->choiceToRewrite()) {
+        result.choiceToRewrite = std::string(*choice);
+    }
     return result;
 }
 

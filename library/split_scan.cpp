@@ -1,6 +1,7 @@
 #include "split_scan.h"
 
 #include <algorithm>
+#include <functional>
 #include <future>
 #include <limits>
 #include <memory>
@@ -84,38 +85,56 @@ std::optional<Cut> CutFrom(const ByteSource& source, std::uint64_t from, Library
     return Cut{from + firstEnd + 1, false};
 }
 
+// Makes a collector for pieces that start inside a block comment or not.
+using MakeCollector = std::function<PrototypeCollector(bool inComment)>;
+
 struct Half {
-    EntryList entries;
+    PrototypeCollector collector;
     bool reachedEnd;  // false: a NUL-led piece ended the file inside it
-    bool endsInComment;
 };
 
-Half ScanRange(const ByteSource& source, std::uint64_t from, std::uint64_t to, LibraryKind kind,
-               bool startsInComment) {
-    PrototypeCollector collector(kind, startsInComment);
+Half ScanRange(const ByteSource& source, std::uint64_t from, std::uint64_t to,
+               const MakeCollector& make, bool startsInComment) {
+    Half half{make(startsInComment), false};
     ByteRange range(source, from, to);
-    const bool reachedEnd = FeedSource(range, collector);
-    const bool endsInComment = collector.inComment();
-    return {collector.take(), reachedEnd, endsInComment};
+    half.reachedEnd = FeedSource(range, half.collector);
+    return half;
+}
+
+PrototypeCollector GatherInHalves(const ByteSource& source, std::uint64_t size, LibraryKind kind,
+                                  const MakeCollector& make) {
+    const std::optional<Cut> cut = CutFrom(source, size / 2, kind);
+    if (!cut) return std::move(ScanRange(source, 0, kToTheEnd, make, false).collector);
+    auto second = std::async(std::launch::async, [&] {
+        return ScanRange(source, cut->at, kToTheEnd, make, cut->inComment);
+    });
+    Half first = ScanRange(source, 0, cut->at, make, false);
+    Half rest = second.get();
+    if (!first.reachedEnd) return std::move(first.collector);
+    // A guess that was wrong costs a second reading, never a different list.
+    if (const bool inComment = first.collector.inComment(); inComment != cut->inComment) {
+        rest = ScanRange(source, cut->at, kToTheEnd, make, inComment);
+    }
+    first.collector.join(std::move(rest.collector));
+    return std::move(first.collector);
 }
 
 }  // namespace
 
 EntryList ScanInHalves(const ByteSource& source, std::uint64_t size, LibraryKind kind) {
-    const std::optional<Cut> cut = CutFrom(source, size / 2, kind);
-    if (!cut) return ScanRange(source, 0, kToTheEnd, kind, false).entries;
-    auto second = std::async(std::launch::async, [&] {
-        return ScanRange(source, cut->at, kToTheEnd, kind, cut->inComment);
-    });
-    Half first = ScanRange(source, 0, cut->at, kind, false);
-    Half rest = second.get();
-    if (!first.reachedEnd) return std::move(first.entries);
-    // A guess that was wrong costs a second reading, never a different list.
-    if (first.endsInComment != cut->inComment) {
-        rest = ScanRange(source, cut->at, kToTheEnd, kind, first.endsInComment);
-    }
-    first.entries.append(std::move(rest.entries));
-    return std::move(first.entries);
+    return GatherInHalves(source, size, kind,
+                          [kind](bool inComment) { return PrototypeCollector(kind, inComment); })
+        .take();
+}
+
+ChoiceCheck CheckInHalves(const ByteSource& source, std::uint64_t size, LibraryKind kind,
+                          std::string_view lastChoice) {
+    const ChoiceCheck blank(lastChoice);
+    return GatherInHalves(source, size, kind,
+                          [kind, &blank](bool inComment) {
+                              return PrototypeCollector(kind, inComment, blank);
+                          })
+        .check();
 }
 
 }  // namespace wrennet

@@ -159,16 +159,12 @@ int WrennetDlg::scanLibrary(const std::string& path) {
 
 bool WrennetDlg::checkLibrary(const std::string& path) {
     controls_.functionModel->clear();
-    const ScanResult scan = ScanLibraryFileInFileOrder(files_, path);
-    showMessages(scan.messages);
-    const bool listsFunctions = scan.opened && !scan.entries.empty();
-    if (const std::optional<std::string_view> choice =
-            ChoiceToRewrite(scan.entries, settings_.choice())) {
-        // A failed write was reported by the settings.
-        settings_.writeChoice(*choice);
-    }
+    const LibraryCheck check = CheckLibraryFile(files_, path, settings_.choice());
+    showMessages(check.messages);
+    // A failed write was reported by the settings.
+    if (check.choiceToRewrite) settings_.writeChoice(*check.choiceToRewrite);
     takeControlValues();
-    return listsFunctions;
+    return check.opened && check.listsFunctions;
 }
 
 void WrennetDlg::showLibrary() {

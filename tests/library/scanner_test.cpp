@@ -124,9 +124,19 @@ TEST(RestoreLastChoice, Table) {
         for (const char* entry : {"int c(int z)", "int B(int y)", "int a(int x)", "INT A(INT X)"}) {
             if (!row.noEntries) fileOrder.add(entry);
         }
-        EXPECT_EQ(ChoiceToRewrite(fileOrder, row.lastChoice),
-                  row.rewritten ? std::optional<std::string_view>("int a(int x)") : std::nullopt)
-            << row.lastChoice;
+        const std::optional<std::string_view> expected =
+            row.rewritten ? std::optional<std::string_view>("int a(int x)") : std::nullopt;
+        EXPECT_EQ(ChoiceToRewrite(fileOrder, row.lastChoice), expected) << row.lastChoice;
+        // Checked as the entries are found, in one part or two joined.
+        for (std::size_t cut = 0; cut <= fileOrder.size(); ++cut) {
+            ChoiceCheck check(row.lastChoice), later(row.lastChoice);
+            for (std::size_t i = 0; i < fileOrder.size(); ++i) {
+                (i < cut ? check : later).add(fileOrder[i]);
+            }
+            check.join(later);
+            EXPECT_EQ(check.choiceToRewrite(), expected) << row.lastChoice << " cut " << cut;
+            EXPECT_EQ(check.anyEntry(), !row.noEntries);
+        }
     }
 }
 

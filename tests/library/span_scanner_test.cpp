@@ -8,6 +8,7 @@
 
 #include "common/byte_class.h"
 #include "header_marks.h"
+#include "last_choice.h"
 #include "line_reader.h"
 #include "memory_files.h"
 #include "split_scan.h"
@@ -108,9 +109,19 @@ TEST(ScanInHalves, AgreesWithOneCollector) {
             FeedEveryPiece(text, whole);
             testing::MemoryFiles files(round % 2 == 0 ? 5 : 1 << 20);
             files.add("f", text);
+            const EntryList expected = whole.take();
             ASSERT_EQ(ScanInHalves(*files.open("f"), text.size(), kind).toStrings(),
-                      whole.take().toStrings())
+                      expected.toStrings())
                 << round << ": [" << text << "]";
+            // The check that keeps no list, of a last choice listed or not.
+            const std::string lastChoice(expected.empty() || round % 2 == 0
+                                             ? std::string_view("int f(int a)")
+                                             : expected[round % expected.size()]);
+            const ChoiceCheck check =
+                CheckInHalves(*files.open("f"), text.size(), kind, lastChoice);
+            ASSERT_EQ(check.choiceToRewrite(), ChoiceToRewrite(expected, lastChoice))
+                << round << ": [" << text << "]";
+            ASSERT_EQ(check.anyEntry(), !expected.empty()) << round;
         }
     }
 }
