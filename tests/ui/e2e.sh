@@ -22,10 +22,7 @@ start_window
 
 # Alt+F focuses the function list; Alt+Down opens it (rescanned, last choice
 # selected); Down moves to the next function; Return closes the list on it.
-xdotool key alt+f
-sleep 0.3
-xdotool key alt+Down
-wait_for '[ "$(windows)" -gt "$shown" ]' || fail "the function list did not open"
+open_function_list
 sleep 0.3
 xdotool key Down
 sleep 0.3

@@ -27,8 +27,8 @@ keys() { for k in "$@"; do xdotool key "$k"; sleep 0.3; done; }
 # Opens the function list (the last choice selected), moves `$1` entries
 # (Up/Down, or none) and closes it there.
 choose() {
-  keys alt+f alt+Down
-  wait_for '[ "$(windows)" -gt "$shown" ]' || fail "the function list did not open"
+  open_function_list
+  sleep 0.3
   [ -n "$1" ] && keys "$1"
   keys Return
   wait_for '[ "$(windows)" -eq "$shown" ]' || true
