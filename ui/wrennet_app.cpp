@@ -1,6 +1,6 @@
 #include "wrennet_app.h"
 
-#include "pane_read_ahead.h"
+#include "library_check_ahead.h"
 #include "platform.h"
 #include "settings_location.h"
 #include "wrennet_dlg.h"
@@ -34,10 +34,10 @@ WrennetDlg& WrennetApp::startUp() {
     // Only a note for other programs; a failure was reported by the settings.
     settings_->writeAppPath();
     if (settings_->introAtStart()) platform_.openDocument(programFolder_ + "Wrennet.txt");
-    // The library of the last session is read for the pane while the window is built.
-    PaneReadAhead paneReadAhead(files_, settings_->library());
+    // The library of the last session is checked while the window is built.
+    LibraryCheckAhead checkAhead(files_, settings_->library(), settings_->choice());
     window_ = std::make_unique<WrennetDlg>(platform_, files_, *settings_);
-    window_->setUp(paneReadAhead);
+    window_->setUp(checkAhead);
     return *window_;
 }
 

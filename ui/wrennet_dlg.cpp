@@ -97,15 +97,18 @@ void WrennetDlg::connectHandlers() {
     });
 }
 
-void WrennetDlg::setUp(PaneReadAhead& paneReadAhead) {
+void WrennetDlg::setUp(LibraryCheckAhead& checkAhead) {
     showFieldValues();
     documentationText_.clear();
     helperPath_ = "-";
     if (libraries_.load() != 0) {
         startUpLibraryPath_ = libraries_.selected().value_or(std::string());
-        // Both only read the same file, and the scan's messages still come first.
-        std::future<PaneLibrary> library = paneReadAhead.take(startUpLibraryPath_);
-        if (checkLibrary(startUpLibraryPath_)) {
+        // The pane's copy of the library is read while its functions are
+        // checked: both only read the same file, and the check's messages
+        // still come first.
+        std::future<PaneLibrary> library = std::async(
+            std::launch::async, [this] { return ReadForPane(files_, startUpLibraryPath_); });
+        if (showCheck(checkAhead.take(startUpLibraryPath_, settings_.choice()))) {
             setPaneText({});
             showPaneLibrary(library.get());
         }
@@ -158,8 +161,11 @@ int WrennetDlg::scanLibrary(const std::string& path) {
 }
 
 bool WrennetDlg::checkLibrary(const std::string& path) {
+    return showCheck(CheckLibraryFile(files_, path, settings_.choice()));
+}
+
+bool WrennetDlg::showCheck(const LibraryCheck& check) {
     controls_.functionModel->clear();
-    const LibraryCheck check = CheckLibraryFile(files_, path, settings_.choice());
     showMessages(check.messages);
     // A failed write was reported by the settings.
     if (check.choiceToRewrite) settings_.writeChoice(*check.choiceToRewrite);

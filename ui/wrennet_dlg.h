@@ -8,11 +8,12 @@
 #include "dialog_units.h"
 #include "file_reader.h"
 #include "help_actions.h"
+#include "library_check_ahead.h"
 #include "library_list.h"
 #include "main_window_controls.h"
 #include "message.h"
+#include "pane_library.h"
 #include "pane_navigator.h"
-#include "pane_read_ahead.h"
 #include "pane_text.h"
 #include "param_choices.h"
 #include "parameter_panel.h"
@@ -34,11 +35,12 @@ class WrennetDlg final : public QDialog, private ParameterPanel::Host {
     WrennetDlg(Platform& platform, const FileReader& files, WrennetSettings& settings,
                QWidget* parent = nullptr);
 
-    // Loads and checks the library list, scans and shows the current library.
-    // Runs once, before the window is shown: its messages come first. The
-    // library is read for the pane on a second thread, ahead or meanwhile, so
-    // `files` must open files from two threads at once.
-    void setUp(PaneReadAhead& paneReadAhead);
+    // Loads and checks the library list, checks and shows the current library
+    // (taking the check made ahead when it is of that library). Runs once,
+    // before the window is shown: its messages come first. The library is read
+    // for the pane on a second thread meanwhile, so `files` must open files
+    // from two threads at once.
+    void setUp(LibraryCheckAhead& checkAhead);
 
     void takeControlValues() override;
     void showFieldValues() override;
@@ -50,6 +52,8 @@ class WrennetDlg final : public QDialog, private ParameterPanel::Host {
     // choice made one of them, where the list is not kept (start-up, another
     // library): the user's opening of the list fills it, so it is not sorted.
     bool checkLibrary(const std::string& path);
+    // The same with the check made already.
+    bool showCheck(const LibraryCheck& check);
     void showLibrary();
     void onFunctionDropDown();
     void onFunctionCloseUp();

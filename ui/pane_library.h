@@ -1,0 +1,18 @@
+#pragma once
+
+#include <string>
+
+#include "file_reader.h"
+#include "message.h"
+#include "pane_text.h"
+
+namespace wrennet {
+
+// A whole library as the source pane takes it, with the messages of reading it.
+struct PaneLibrary {
+    Messages messages;
+    PaneText text;
+};
+PaneLibrary ReadForPane(const FileReader& files, const std::string& path);
+
+}  // namespace wrennet
