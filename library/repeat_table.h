@@ -51,6 +51,7 @@ class RepeatTable {
         return earlier;
     }
 
+    // Whether new texts are still compared with the earlier ones.
     bool looking() const { return !givenUp_; }
 
     // Lets the table go: nothing written from now on is compared.

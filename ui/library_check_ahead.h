@@ -25,7 +25,8 @@ class LibraryCheckAhead {
                       const std::string& lastChoice);
 
     // The check of `path` against `lastChoice`: the one made ahead when it is
-    // of those and not taken yet, else one made now.
+    // of those and not taken yet, else one made now (a check made ahead for
+    // nothing is still waited for when this goes, as it reads `files`).
     LibraryCheck take(const std::string& path, const std::string& lastChoice);
 
   private:

@@ -50,7 +50,7 @@ class WrennetDlg final : public QDialog, private ParameterPanel::Host {
     int scanLibrary(const std::string& path);
     // Whether the library lists any function, its messages shown and the last
     // choice made one of them, where the list is not kept (start-up, another
-    // library): the user's opening of the list fills it, so it is not sorted.
+    // library): the user's opening of the list fills it, so none is made here.
     bool checkLibrary(const std::string& path);
     // The same with the check made already.
     bool showCheck(const LibraryCheck& check);
