@@ -5,7 +5,8 @@
 #   help_e2e.sh PATH/TO/wrennet
 set -euo pipefail
 binary=$(readlink -f "$1")
-work=$(mktemp -d)
+# No ".h" in the folder's name, which would make a library there a C header.
+work=$(mktemp -d "${TMPDIR:-/tmp}/wrennet-help-XXXXXX")
 trap 'kill "${app:-}" 2>/dev/null || true; kill "${xvfb:-}" 2>/dev/null || true; rm -rf "$work"' EXIT
 fail() { echo "help e2e: $*" >&2; [ -f "$work/started" ] && sed 's/^/  started: /' "$work/started" >&2; exit 1; }
 

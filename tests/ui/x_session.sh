@@ -5,7 +5,10 @@
 #   source x_session.sh NAME PATH/TO/wrennet
 set -euo pipefail
 name=$1
-work=$(mktemp -d)
+# A library whose path holds ".h" past its third byte is read as a C header,
+# folders included: mktemp's own "tmp.XXXXXXXXXX" made one run in thirty read
+# the assembler library as a header, which lists nothing.
+work=$(mktemp -d "${TMPDIR:-/tmp}/wrennet-e2e-XXXXXX")
 trap 'kill "${app:-}" 2>/dev/null || true; kill "${xvfb:-}" 2>/dev/null || true; rm -rf "$work"' EXIT
 cp "$(readlink -f "$2")" "$work/wrennet"
 
