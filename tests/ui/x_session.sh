@@ -39,17 +39,12 @@ start_window() {
   shown=$(windows)
 }
 
-# Alt+F focuses the function list and Alt+Down opens it. On a busy machine the
-# window may not have taken the first key when the second comes, and Alt+Down
-# then goes to another control: the pair is sent again until the list shows.
+# Alt+F focuses the function list and Alt+Down opens it.
 open_function_list() {
-  for _ in 1 2 3; do
-    xdotool key alt+f
-    sleep 0.3
-    xdotool key alt+Down
-    for _ in $(seq 30); do [ "$(windows)" -gt "$shown" ] && return 0; sleep 0.1; done
-  done
-  fail "the function list did not open"
+  xdotool key alt+f
+  sleep 0.3
+  xdotool key alt+Down
+  wait_for '[ "$(windows)" -gt "$shown" ]' || fail "the function list did not open"
 }
 
 # Alt+X is E&xit.
