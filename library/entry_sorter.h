@@ -36,8 +36,6 @@ class EntrySorter {
 
     // Entry numbers (positions in file order) in the combo's order.
     std::vector<std::uint32_t> order() {
-        std::vector<std::uint32_t> classOf;
-        if (GroupEqualTexts(classOf)) return OrderByClass(classOf);
         sortRange(0, keys_.size(), 0);
         std::vector<std::uint32_t> indices;
         indices.reserve(keys_.size());
@@ -116,108 +114,6 @@ class EntrySorter {
 
     static bool SameKey(const Key& a, const Key& b, std::size_t depth) {
         return a.high == b.high && a.low == b.low && Width(a, depth) == Width(b, depth);
-    }
-
-    // Texts equal without regard to case, eight bytes at a time.
-    static bool FoldedEqual(const Key& a, const Key& b) {
-        if (a.size != b.size) return false;
-        const std::string_view x(a.text, a.size);
-        const std::string_view y(b.text, b.size);
-        for (std::size_t at = 0; at < a.size; at += kChunk) {
-            if (FoldedChunk(x, at) != FoldedChunk(y, at)) return false;
-        }
-        return true;
-    }
-
-    static std::uint64_t FoldedHash(const Key& key) {
-        const std::string_view text(key.text, key.size);
-        std::uint64_t hash = key.size;
-        for (std::size_t at = 0; at < key.size; at += kChunk) {
-            hash = (std::rotl(hash, 29) ^ FoldedChunk(text, at)) * 0x9E3779B97F4A7C15ull;
-        }
-        return hash ^ (hash >> 32);
-    }
-
-    // Numbers the entries by class of equal texts (equal without regard to
-    // case), in the order each class first occurs, and keeps only the first
-    // entry of each class in the keys. Gives up (false, keys untouched) when the
-    // first entries show that few repeat: numbering would then only add to the
-    // sort.
-    //
-    // The C headers of a Debian system repeat themselves (six entries in seven
-    // equal an earlier one): sorting one entry per class, then placing the
-    // others behind it in file order, sorts their 165,667 entries 1.6-1.8x
-    // faster (17-19 ms against 30 ms). Where few repeat, numbering costs about
-    // as much as it saves, hence the trial (then within 5 % of not trying).
-    bool GroupEqualTexts(std::vector<std::uint32_t>& classOf) {
-        // Libraries tend to start with their own declarations and repeat
-        // those of others later, so the trial is not short.
-        constexpr std::size_t kTrial = 16384;
-        const std::size_t count = keys_.size();
-        if (count < 2) return false;
-        classOf.resize(count);
-        std::vector<std::uint32_t> firsts;  // the first entry of each class
-        // A slot holds the top half of its class's hash beside the class number
-        // plus one, so that a probe reads the class's first entry only when the
-        // hashes agree (that entry lies anywhere in memory).
-        std::vector<std::uint64_t> slots(std::bit_ceil(std::min(count, kTrial) * 2), 0);
-        const auto place = [&slots](std::uint64_t hash) {
-            return static_cast<std::size_t>(hash) & (slots.size() - 1);
-        };
-        constexpr std::uint64_t kTag = 0xFFFFFFFF00000000ull;
-        for (std::size_t i = 0; i < count; ++i) {
-            if (i == kTrial && firsts.size() * 10 > kTrial * 9) return false;
-            if (firsts.size() * 2 >= slots.size()) {
-                // Spread the classes over a table twice as large.
-                slots.assign(slots.size() * 2, 0);
-                for (std::uint32_t c = 0; c < firsts.size(); ++c) {
-                    const std::uint64_t hash = FoldedHash(keys_[firsts[c]]);
-                    std::size_t slot = place(hash);
-                    while (slots[slot] != 0) slot = (slot + 1) & (slots.size() - 1);
-                    slots[slot] = (hash & kTag) | (c + 1);
-                }
-            }
-            const Key& key = keys_[i];
-            const std::uint64_t hash = FoldedHash(key);
-            for (std::size_t slot = place(hash);; slot = (slot + 1) & (slots.size() - 1)) {
-                const std::uint64_t held = slots[slot];
-                if (held == 0) {
-                    classOf[i] = static_cast<std::uint32_t>(firsts.size());
-                    firsts.push_back(static_cast<std::uint32_t>(i));
-                    slots[slot] = (hash & kTag) | firsts.size();
-                    break;
-                }
-                const auto heldClass = static_cast<std::uint32_t>(held) - 1;
-                if ((held & kTag) == (hash & kTag) && FoldedEqual(keys_[firsts[heldClass]], key)) {
-                    classOf[i] = heldClass;
-                    break;
-                }
-            }
-        }
-        // The classes' first entries, numbered by class, in place of all keys.
-        for (std::uint32_t c = 0; c < firsts.size(); ++c) {
-            keys_[c] = keys_[firsts[c]];  // firsts[c] >= c: read before overwritten
-            keys_[c].index = c;
-        }
-        keys_.resize(firsts.size());
-        return true;
-    }
-
-    // Sorts the first entry of each class, then lists every entry by the place
-    // of its class, in file order within a class.
-    std::vector<std::uint32_t> OrderByClass(const std::vector<std::uint32_t>& classOf) {
-        sortRange(0, keys_.size(), 0);
-        std::vector<std::uint32_t> placeOf(keys_.size() + 1, 0);
-        std::vector<std::uint32_t> rank(keys_.size());
-        for (std::size_t r = 0; r < keys_.size(); ++r)
-            rank[keys_[r].index] = static_cast<std::uint32_t>(r);
-        for (const std::uint32_t c : classOf) ++placeOf[rank[c] + 1];
-        for (std::size_t r = 1; r < placeOf.size(); ++r) placeOf[r] += placeOf[r - 1];
-        std::vector<std::uint32_t> indices(classOf.size());
-        for (std::size_t i = 0; i < classOf.size(); ++i) {
-            indices[placeOf[rank[classOf[i]]]++] = static_cast<std::uint32_t>(i);
-        }
-        return indices;
     }
 
     // How many bytes from `depth` all texts of the range share (without regard
