@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <memory>
@@ -33,6 +34,26 @@ class ByteSource {
     // returns how many it delivered; 0 at the end or on an error.
     virtual std::optional<std::uint64_t> size() const { return std::nullopt; }
     virtual std::size_t readAt(char*, std::size_t, std::uint64_t) const { return 0; }
+};
+
+// The bytes [from, to) of a source that can be read at offsets, as a stream of
+// their own; several may read one source at once. `source` must outlive it.
+class ByteRange final : public ByteSource {
+  public:
+    ByteRange(const ByteSource& source, std::uint64_t from, std::uint64_t to)
+        : source_(source), at_(from), to_(to) {}
+
+    std::size_t read(char* buffer, std::size_t size) override {
+        const std::size_t want = static_cast<std::size_t>(std::min<std::uint64_t>(size, to_ - at_));
+        const std::size_t got = want == 0 ? 0 : source_.readAt(buffer, want, at_);
+        at_ += got;
+        return got;
+    }
+
+  private:
+    const ByteSource& source_;
+    std::uint64_t at_;
+    std::uint64_t to_;
 };
 
 // Opens files by path. Injected everywhere the core reads a file, so tests can

@@ -54,16 +54,14 @@ void AppendExpandingTabs(std::string_view line, std::string& out) {
 // 15-17x on a generated 5 MB header.
 std::optional<std::string> ReadPlainWhole(const ByteSource& source) {
     const std::optional<std::uint64_t> size = source.size();
-    if (!size || *size > std::string().max_size()) return std::nullopt;
-    std::string bytes(static_cast<std::size_t>(*size), '\0');
-    std::size_t filled = 0;
-    while (filled < bytes.size()) {
-        const std::size_t got = source.readAt(bytes.data() + filled, bytes.size() - filled, filled);
-        if (got == 0) return std::nullopt;  // shrunk or broken: the stream says what is left
-        filled += got;
-    }
-    char beyond;
-    if (source.readAt(&beyond, 1, filled) != 0) return std::nullopt;  // grown meanwhile
+    if (!size || *size >= std::string().max_size()) return std::nullopt;
+    // A byte more than the size, to see a file that has grown meanwhile.
+    std::string bytes(static_cast<std::size_t>(*size) + 1, '\0');
+    const std::size_t filled =
+        ByteRange(source, 0, bytes.size()).readFully(bytes.data(), bytes.size());
+    // Shrunk, grown or broken: the stream says what there is.
+    if (filled != *size) return std::nullopt;
+    bytes.resize(filled);
     if (std::memchr(bytes.data(), '\t', filled) || std::memchr(bytes.data(), '\0', filled)) {
         return std::nullopt;
     }

@@ -14,25 +14,6 @@
 namespace wrennet {
 namespace {
 
-// The bytes [from, to) of a source read at offsets, as a stream of their own.
-class ByteRange final : public ByteSource {
-  public:
-    ByteRange(const ByteSource& source, std::uint64_t from, std::uint64_t to)
-        : source_(source), at_(from), to_(to) {}
-
-    std::size_t read(char* buffer, std::size_t size) override {
-        const std::size_t want = static_cast<std::size_t>(std::min<std::uint64_t>(size, to_ - at_));
-        const std::size_t got = want == 0 ? 0 : source_.readAt(buffer, want, at_);
-        at_ += got;
-        return got;
-    }
-
-  private:
-    const ByteSource& source_;
-    std::uint64_t at_;
-    std::uint64_t to_;
-};
-
 constexpr std::size_t kMaxPiece = LineReader::kMaxPiece;
 
 constexpr std::uint64_t kToTheEnd = std::numeric_limits<std::uint64_t>::max();
