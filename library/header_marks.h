@@ -36,7 +36,7 @@ HeaderMarks FindHeaderMarks(std::string_view piece);
 std::size_t MarkHeaderPiece(std::string_view span, std::size_t start, HeaderMarks& marks);
 
 namespace header_marks {
-// `pairs` has bit i set when the pair ends at byte i of the block; the pair
+// For a pair, `hits` has bit i set when it ends at byte i of the block; it
 // starts one byte earlier, so bit 0 means byte 63 of the block before.
 inline void KeepFirst(std::size_t& mark, std::uint64_t hits, std::size_t blockStart) {
     if (mark == kNoPosition && hits != 0) {

@@ -29,7 +29,7 @@ bool ReferenceLess(const std::string& a, const std::string& b) {
 // sharing long prefixes so that ties reach past the sort keys, and repeating
 // earlier ones, alone or in runs as a copied header does: often (so that
 // equal texts are sorted as classes), or rarely in the list of 20,000 (so
-// that the list and the sorter give up on finding repeats).
+// that the list gives up on finding repeats).
 TEST(SortEntries, AgreesWithPlainStableSort) {
     const std::string alphabet = std::string("aAbBzZ_@[`{ 0\x7f\x80\xe9", 16) + '\0';
     const std::string prefixes[] = {"", "int PortRead", "unsigned char GpioStatusWord_",
