@@ -7,6 +7,7 @@ packages=(
   cmake ninja-build g++ pkg-config
   qt6-base-dev libgl-dev fonts-dejavu-core
   libgtest-dev libgmock-dev libbenchmark-dev
+  nlohmann-json3-dev
   clang libclang-rt-14-dev
   xvfb xauth xdotool xclip
   universal-ctags time
