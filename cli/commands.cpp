@@ -97,28 +97,30 @@ CommandOutcome DescribeParams(const FileReader& files, const std::string& librar
     const FunctionChoice choice = ChooseFunction(files, library, prototype);
     const FunctionDetails& details = choice.details;
 
-    std::vector<JsonObject> slots;
+    Json slots = Json::array();
     for (int k = 0; k < details.count; ++k) {
         const ParamChoice& slot = details.slots[static_cast<std::size_t>(k)];
         const SlotLayout layout = LayOutSlot(slot);
-        JsonObject record;
-        record.text("name", slot.name)
-            .text("valueText", slot.valueText)
-            .text("entryText", layout.entryText)
-            .text("field", FieldName(layout.field));
-        if (layout.field == SlotField::Combo) record.texts("items", layout.items);
+        Json record = {{"name", DisplayText(slot.name)},
+                       {"valueText", DisplayText(slot.valueText)},
+                       {"entryText", DisplayText(layout.entryText)},
+                       {"field", FieldName(layout.field)}};
+        if (layout.field == SlotField::Combo) {
+            Json items = Json::array();
+            for (const std::string& item : layout.items) items.push_back(DisplayText(item));
+            record["items"] = std::move(items);
+        }
         slots.push_back(std::move(record));
     }
 
-    JsonObject json;
-    json.text("returnType", details.returnType)
-        .text("function", details.functionName)
-        .number("count", details.count)
-        .text("helper", details.helperName.value_or("-"))
-        .text("helperPath", choice.helperPath.value_or("-"))
-        .objects("slots", slots);
+    const Json json = {{"returnType", DisplayText(details.returnType)},
+                       {"function", DisplayText(details.functionName)},
+                       {"count", details.count},
+                       {"helper", DisplayText(details.helperName.value_or("-"))},
+                       {"helperPath", DisplayText(choice.helperPath.value_or("-"))},
+                       {"slots", std::move(slots)}};
 
-    out << json.str() << '\n';
+    out << OneLine(json) << '\n';
     CommandOutcome outcome;
     outcome.messages = choice.lookup.messages;
     Append(outcome.messages, details.messages);

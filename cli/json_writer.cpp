@@ -6,91 +6,53 @@ namespace wrennet::cli {
 
 namespace {
 
-void AppendEscaped(std::string_view utf8, std::string& out) {
-    static constexpr char kHex[] = "0123456789abcdef";
-    for (const char c : utf8) {
-        const auto byte = static_cast<unsigned char>(c);
-        switch (c) {
-            case '"':
-                out += "\\\"";
-                break;
-            case '\\':
-                out += "\\\\";
-                break;
-            case '\n':
-                out += "\\n";
-                break;
-            case '\r':
-                out += "\\r";
-                break;
-            case '\t':
-                out += "\\t";
-                break;
-            case '\b':
-                out += "\\b";
-                break;
-            case '\f':
-                out += "\\f";
-                break;
-            default:
-                if (byte < 0x20) {
-                    out += "\\u00";
-                    out += kHex[byte >> 4];
-                    out += kHex[byte & 0xF];
-                } else {
-                    out += c;
-                }
+// Every string reaches the writer through DisplayText, which always yields
+// valid UTF-8, so the handler never acts; it only keeps a slip from becoming
+// an exception halfway through a line.
+constexpr auto kOnBadUtf8 = Json::error_handler_t::replace;
+
+std::string Dump(const Json& value, int indent, char indentChar) {
+    return value.dump(indent, indentChar, /*ensure_ascii=*/false, kOnBadUtf8);
+}
+
+void AppendOneLine(const Json& value, std::string& out) {
+    if (value.is_object()) {
+        out += '{';
+        const char* separator = "";
+        for (const auto& member : value.items()) {
+            out += separator;
+            out += Dump(Json(member.key()), -1, ' ');
+            out += ": ";
+            AppendOneLine(member.value(), out);
+            separator = ", ";
         }
+        out += '}';
+    } else if (value.is_array()) {
+        out += '[';
+        const char* separator = "";
+        for (const Json& item : value) {
+            out += separator;
+            AppendOneLine(item, out);
+            separator = ", ";
+        }
+        out += ']';
+    } else {
+        out += Dump(value, -1, ' ');
     }
 }
 
 }  // namespace
 
-std::string JsonString(std::string_view bytes) {
-    std::string out = "\"";
-    AppendEscaped(DecodeForDisplay(bytes), out);
-    out += '"';
+Json DisplayText(std::string_view bytes) { return Json(DecodeForDisplay(bytes)); }
+
+std::string JsonString(std::string_view bytes) { return Dump(DisplayText(bytes), -1, ' '); }
+
+std::string OneLine(const Json& value) {
+    std::string out;
+    AppendOneLine(value, out);
     return out;
 }
 
-void JsonObject::name(std::string_view memberName) {
-    if (!members_.empty()) members_ += ", ";
-    members_ += JsonString(memberName);
-    members_ += ": ";
-}
-
-JsonObject& JsonObject::text(std::string_view memberName, std::string_view bytes) {
-    name(memberName);
-    members_ += JsonString(bytes);
-    return *this;
-}
-
-JsonObject& JsonObject::number(std::string_view memberName, long long value) {
-    name(memberName);
-    members_ += std::to_string(value);
-    return *this;
-}
-
-JsonObject& JsonObject::texts(std::string_view memberName, const std::vector<std::string>& items) {
-    name(memberName);
-    members_ += '[';
-    for (std::size_t i = 0; i < items.size(); ++i) {
-        if (i > 0) members_ += ", ";
-        members_ += JsonString(items[i]);
-    }
-    members_ += ']';
-    return *this;
-}
-
-JsonObject& JsonObject::objects(std::string_view memberName, const std::vector<JsonObject>& items) {
-    name(memberName);
-    members_ += '[';
-    for (std::size_t i = 0; i < items.size(); ++i) {
-        if (i > 0) members_ += ", ";
-        members_ += items[i].str();
-    }
-    members_ += ']';
-    return *this;
-}
+std::string Indented(const Json& value) { return Dump(value, 1, '\t'); }
 
 }  // namespace wrennet::cli

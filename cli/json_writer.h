@@ -1,31 +1,28 @@
 #pragma once
 
+#include <nlohmann/json.hpp>
 #include <string>
 #include <string_view>
-#include <vector>
 
 namespace wrennet::cli {
 
-// A JSON string literal for bytes as the window shows them: decoded for display
-// (UTF-8 when valid, otherwise Windows-1252), quotes, backslashes and control
-// characters escaped, everything else written as raw UTF-8.
+// Members keep the order they are added in: scripts compare records as text.
+using Json = nlohmann::ordered_json;
+
+// Bytes as the window shows them (UTF-8 when valid, otherwise Windows-1252),
+// as a JSON string value.
+Json DisplayText(std::string_view bytes);
+
+// The JSON string literal of DisplayText(bytes): quotes, backslashes and
+// control characters escaped, everything else written as raw UTF-8.
 std::string JsonString(std::string_view bytes);
 
-// One JSON object on one line, members in the order they are added, written
-// the way common JSON tools print by default: ", " between members and ": "
-// after each name, so that scripts can compare records as text.
-class JsonObject {
-  public:
-    JsonObject& text(std::string_view name, std::string_view bytes);
-    JsonObject& number(std::string_view name, long long value);
-    JsonObject& texts(std::string_view name, const std::vector<std::string>& items);
-    JsonObject& objects(std::string_view name, const std::vector<JsonObject>& items);
+// `value` on one line the way common JSON tools print by default: ", "
+// between members and items, ": " after each name.
+std::string OneLine(const Json& value);
 
-    std::string str() const { return "{" + members_ + "}"; }
-
-  private:
-    void name(std::string_view memberName);
-    std::string members_;
-};
+// `value` indented by tabs, one member per line, as editors write their own
+// settings and snippet files.
+std::string Indented(const Json& value);
 
 }  // namespace wrennet::cli

@@ -28,5 +28,29 @@ TEST(JsonString, Escapes) {
     }
 }
 
+struct RecordCase {
+    Json record;
+    std::string line;
+};
+
+// The layout scripts compare as text: ", " and ": " at every depth, members in
+// the order given, and the same decoding and escapes inside arrays as in members.
+TEST(OneLine, KeepsTheRecordLayout) {
+    const RecordCase cases[] = {
+        {Json::object(), "{}"},
+        {Json::array(), "[]"},
+        {{{"z", 1}, {"a", -2}}, R"({"z": 1, "a": -2})"},
+        {{{"items", {DisplayText("\x93q\x94"), DisplayText("\"\t")}}},
+         "{\"items\": [\"\u201cq\u201d\", \"\\\"\\t\"]}"},
+        {{{"slots", {{{"name", "a"}}, {{"name", "b"}, {"items", Json::array()}}}}},
+         R"({"slots": [{"name": "a"}, {"name": "b", "items": []}]})"},
+        {{{"bytes", DisplayText(std::string("\x81\xff\x7f\x1b", 4))}},
+         "{\"bytes\": \"\u0081\u00ff\x7f\\u001b\"}"},
+    };
+    for (const RecordCase& c : cases) {
+        EXPECT_EQ(OneLine(c.record), c.line) << c.line;
+    }
+}
+
 }  // namespace
 }  // namespace wrennet::cli
