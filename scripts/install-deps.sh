@@ -11,6 +11,7 @@ packages=(
   clang libclang-rt-14-dev
   xvfb xauth xdotool xclip
   universal-ctags time
+  neovim clangd
   xdg-utils dpkg-dev file
 )
 
