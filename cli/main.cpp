@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "commands.h"
+#include "snippet_file.h"
 
 namespace {
 
@@ -16,7 +17,8 @@ constexpr std::string_view kUsage =
     "usage: wrennet-cli list LIB\n"
     "       wrennet-cli show LIB PROTO\n"
     "       wrennet-cli params LIB PROTO\n"
-    "       wrennet-cli call LIB PROTO [VALUE...]\n";
+    "       wrennet-cli call LIB PROTO [VALUE...]\n"
+    "       wrennet-cli snippets LIB...\n";
 
 constexpr std::string_view kAbout =
     "\n"
@@ -78,6 +80,9 @@ int main(int argc, char** argv) {
     if (command == "call" && args.size() >= 2) {
         const std::vector<std::string> values(args.begin() + 2, args.end());
         return Report(wrennet::cli::ComposeCall(files, args[0], args[1], values, std::cout));
+    }
+    if (command == "snippets" && !args.empty()) {
+        return Report(wrennet::cli::WriteSnippetFile(files, args, std::cout));
     }
     return Usage();
 }

@@ -1,0 +1,4 @@
+snippets
+./Include/Uart.h
+Board2.s79
+./Include/Uart.h

@@ -1,0 +1,3 @@
+snippets
+Gone.h
+./Include/Uart.h
