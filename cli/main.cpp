@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "commands.h"
+#include "lsp_command.h"
 #include "snippet_file.h"
 
 namespace {
@@ -18,7 +19,8 @@ constexpr std::string_view kUsage =
     "       wrennet-cli show LIB PROTO\n"
     "       wrennet-cli params LIB PROTO\n"
     "       wrennet-cli call LIB PROTO [VALUE...]\n"
-    "       wrennet-cli snippets LIB...\n";
+    "       wrennet-cli snippets LIB...\n"
+    "       wrennet-cli lsp [--library LIB]...\n";
 
 constexpr std::string_view kAbout =
     "\n"
@@ -26,7 +28,9 @@ constexpr std::string_view kAbout =
     "\"; C Function prototype:\" lines, or a C header with its C source beside it.\n"
     "LIB is the library file, PROTO a function entry exactly as `list` prints it.\n"
     "Messages go to standard error; the exit status is 1 when LIB or PROTO is\n"
-    "not found, 2 for a wrong command line.\n";
+    "not found, 2 for a wrong command line.\n"
+    "`lsp` serves an editor over standard input and output (the Language Server\n"
+    "Protocol) from each LIB, or from the libraries of Wrennet.ini when none is given.\n";
 
 constexpr int kUsageStatus = 2;
 
@@ -83,6 +87,11 @@ int main(int argc, char** argv) {
     }
     if (command == "snippets" && !args.empty()) {
         return Report(wrennet::cli::WriteSnippetFile(files, args, std::cout));
+    }
+    if (command == "lsp") {
+        const auto libraries = wrennet::cli::LspLibraries(args);
+        if (!libraries) return Usage();
+        return wrennet::cli::RunLspCommand(*libraries);
     }
     return Usage();
 }

@@ -110,13 +110,7 @@ void CollectDocumentation(ByteSource& source, std::string_view prototype,
         [&](std::string_view kept) { AppendNormalisedPrototype(kept, details.documentationText); });
 }
 
-// The prototype split into its parts: return type, name, up to four parameter
-// names (the rest of the slots empty).
-struct SplitPrototypeResult {
-    std::string returnType;
-    std::string functionName;
-    std::array<std::string, kMaxSlots> names;
-};
+}  // namespace
 
 SplitPrototypeResult SplitPrototype(std::string_view prototype) {
     SplitPrototypeResult split;
@@ -164,6 +158,8 @@ SplitPrototypeResult SplitPrototype(std::string_view prototype) {
     }
     return split;
 }
+
+namespace {
 
 // The value text of parameter `name` in `documentationText` (what "@param name :{...}"
 // holds between its braces, blanks and tabs removed); empty when not described.

@@ -34,6 +34,16 @@ struct FunctionDetails {
     Messages messages;  // "Could not find <path>" when the source would not open
 };
 
+// The prototype split into its parts: return type, name, up to four parameter
+// names (the rest of the slots empty), as ReadParamChoices splits it.
+struct SplitPrototypeResult {
+    std::string returnType;
+    std::string functionName;
+    std::array<std::string, kMaxSlots> names;
+};
+
+SplitPrototypeResult SplitPrototype(std::string_view prototype);
+
 // Reads the documentation comment of `prototype` in the file at `sourcePath`,
 // and splits the prototype into return type, name and up to four parameter
 // names ("char *get(char *buf, int len)" -> "char *", "get", {"buf", "len"}; a

@@ -1,0 +1,87 @@
+#include "completion.h"
+
+#include <chrono>
+#include <cstdio>
+
+#include "c_calls.h"
+#include "call_snippet.h"
+#include "param_summary.h"
+#include "range_json.h"
+
+namespace wrennet::lsp {
+namespace {
+
+constexpr int kFunctionKind = 3;
+constexpr int kPlainTextFormat = 1;
+constexpr int kSnippetFormat = 2;
+// Reading a function's documentation means reading its source file. Past
+// this much time in one answer, the remaining items insert the bare name and
+// carry no documentation, so that a huge documented library stays responsive;
+// what was read is kept for the next answer.
+constexpr std::chrono::milliseconds kDocumentationBudget{50};
+
+std::string_view FileNameOf(std::string_view path) {
+    const std::size_t slash = path.rfind('/');
+    return slash == std::string_view::npos ? path : path.substr(slash + 1);
+}
+
+std::string SortText(std::size_t rank) {
+    char text[24];
+    std::snprintf(text, sizeof text, "%06zu", rank);
+    return text;
+}
+
+Json Documentation(const FunctionInfo& info) {
+    std::string value = "```c\n" + info.lookup.paneText;
+    if (!value.ends_with('\n')) value.push_back('\n');
+    value.append("```\n");
+    for (int k = 0; k < info.details.count; ++k) {
+        const ParamChoice& param = info.details.slots[static_cast<std::size_t>(k)];
+        const std::string summary = SummariseParameter(param);
+        if (!summary.empty()) value.append("\n- `" + param.name + "`: " + summary);
+    }
+    return {{"kind", "markdown"}, {"value", value}};
+}
+
+}  // namespace
+
+Json CompleteAt(LibrarySet& libraries, std::string_view text, TextPosition position,
+                bool snippetSupport) {
+    const LineIndex lines(text);
+    const std::size_t offset = lines.offsetOf(position);
+    const std::string_view word = WordBefore(text, offset);
+    const Json range = RangeBetween(lines, offset - word.size(), offset);
+
+    std::vector<FunctionRef> found = libraries.withPrefix(word, kMaxCompletionItems + 1);
+    const bool cut = found.size() > kMaxCompletionItems;
+    if (cut) found.pop_back();
+
+    const auto deadline = std::chrono::steady_clock::now() + kDocumentationBudget;
+    Json items = Json::array();
+    for (std::size_t rank = 0; rank < found.size(); ++rank) {
+        const FunctionRef function = found[rank];
+        const std::string_view name = libraries.name(function);
+        Json item = {{"label", libraries.entry(function)},
+                     {"kind", kFunctionKind},
+                     {"filterText", name},
+                     {"sortText", SortText(rank)},
+                     {"detail", FileNameOf(libraries.path(function))}};
+        std::string insert(name);
+        int format = kPlainTextFormat;
+        if (std::chrono::steady_clock::now() < deadline) {
+            const FunctionInfo& info = libraries.info(function);
+            // The documentation may be missing: the call is still the entry's name.
+            FunctionDetails details = info.details;
+            details.functionName = name;
+            insert = BuildCall(details, snippetSupport ? CallStyle::Snippet : CallStyle::PlainText);
+            format = snippetSupport ? kSnippetFormat : kPlainTextFormat;
+            item["documentation"] = Documentation(info);
+        }
+        item["insertTextFormat"] = format;
+        item["textEdit"] = {{"range", range}, {"newText", insert}};
+        items.push_back(std::move(item));
+    }
+    return {{"isIncomplete", cut}, {"items", std::move(items)}};
+}
+
+}  // namespace wrennet::lsp

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <cstddef>
+#include <string_view>
+
+#include "json_rpc.h"
+#include "library_set.h"
+#include "text_position.h"
+
+namespace wrennet::lsp {
+
+// A long answer is cut here and marked incomplete: the editor asks again as
+// the user types on, so a library of 100,000 functions answers as fast as one of ten.
+inline constexpr std::size_t kMaxCompletionItems = 200;
+
+// The completion list for the word before `position`: every function whose
+// name starts with it, letter case aside.
+Json CompleteAt(LibrarySet& libraries, std::string_view text, TextPosition position,
+                bool snippetSupport);
+
+}  // namespace wrennet::lsp

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <string_view>
+
+namespace wrennet::lsp {
+
+// C identifier characters, and "$" which some assemblers allow in names.
+constexpr bool IsNameCharacter(char c) {
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '_' ||
+           c == '$';
+}
+
+// The function name in a list entry: the word right before its first "(",
+// blanks and "*" between them allowed ("int *PortName (int port)" -> "PortName").
+// Empty when the entry has no such word.
+std::string_view FunctionNameOf(std::string_view entry);
+
+}  // namespace wrennet::lsp

@@ -1,0 +1,23 @@
+#include "hover.h"
+
+#include "c_calls.h"
+#include "range_json.h"
+
+namespace wrennet::lsp {
+
+Json HoverAt(LibrarySet& libraries, std::string_view text, TextPosition position) {
+    const LineIndex lines(text);
+    std::size_t start = 0;
+    const std::string_view word = WordAround(text, lines.offsetOf(position), start);
+    if (word.empty()) return nullptr;
+    const std::vector<FunctionRef> functions = libraries.named(word);
+    if (functions.empty()) return nullptr;
+    const FunctionInfo& info = libraries.info(functions.front());
+    std::string value = "```c\n" + info.lookup.paneText;
+    if (!value.ends_with('\n')) value.push_back('\n');
+    value.append("```");
+    const Json range = RangeBetween(lines, start, start + word.size());
+    return {{"contents", {{"kind", "markdown"}, {"value", value}}}, {"range", range}};
+}
+
+}  // namespace wrennet::lsp

@@ -1,0 +1,15 @@
+#pragma once
+
+#include <string_view>
+
+#include "json_rpc.h"
+#include "library_set.h"
+#include "text_position.h"
+
+namespace wrennet::lsp {
+
+// Over a library function's name: its documentation block and definition as
+// the source pane shows them, as a C code block; null elsewhere.
+Json HoverAt(LibrarySet& libraries, std::string_view text, TextPosition position);
+
+}  // namespace wrennet::lsp

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <cstddef>
+
+#include "json_rpc.h"
+#include "text_position.h"
+
+namespace wrennet::lsp {
+
+// The protocol's Range for the bytes [start, end) of an indexed document.
+Json RangeBetween(const LineIndex& lines, std::size_t start, std::size_t end);
+
+// A position the client sent: {"line": n, "character": n}.
+TextPosition PositionFrom(const Json& position);
+
+}  // namespace wrennet::lsp

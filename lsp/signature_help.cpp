@@ -1,0 +1,79 @@
+#include "signature_help.h"
+
+#include <utility>
+#include <vector>
+
+#include "c_calls.h"
+#include "param_summary.h"
+
+namespace wrennet::lsp {
+namespace {
+
+// Where each parameter stands in the entry, as [start, end) in UTF-16 code
+// units: the pieces between its outermost parentheses, split at the commas
+// of their own level, blanks left out. None for "()" and "(void)".
+std::vector<std::pair<std::size_t, std::size_t>> ParameterSpans(std::string_view entry) {
+    std::vector<std::pair<std::size_t, std::size_t>> spans;
+    const std::size_t open = entry.find('(');
+    const std::size_t close = entry.rfind(')');
+    if (open == std::string_view::npos || close == std::string_view::npos || close < open) {
+        return spans;
+    }
+    const LineIndex units(entry);
+    auto addPiece = [&](std::size_t from, std::size_t to) {
+        while (from < to && (entry[from] == ' ' || entry[from] == '\t')) ++from;
+        while (to > from && (entry[to - 1] == ' ' || entry[to - 1] == '\t')) --to;
+        const std::string_view piece = entry.substr(from, to - from);
+        if (piece.empty() || piece == "void") return;
+        spans.emplace_back(units.positionOf(from).character, units.positionOf(to).character);
+    };
+    int depth = 0;
+    std::size_t pieceStart = open + 1;
+    for (std::size_t i = open + 1; i < close; ++i) {
+        if (entry[i] == '(') ++depth;
+        if (entry[i] == ')') --depth;
+        if (entry[i] == ',' && depth == 0) {
+            addPiece(pieceStart, i);
+            pieceStart = i + 1;
+        }
+    }
+    addPiece(pieceStart, close);
+    return spans;
+}
+
+Json Signature(LibrarySet& libraries, FunctionRef function) {
+    const std::string_view entry = libraries.entry(function);
+    const FunctionDetails& details = libraries.info(function).details;
+    Json parameters = Json::array();
+    std::size_t k = 0;
+    for (const auto& [start, end] : ParameterSpans(entry)) {
+        Json parameter = {{"label", {start, end}}};
+        if (k < static_cast<std::size_t>(details.count)) {
+            const std::string summary = SummariseParameter(details.slots[k]);
+            if (!summary.empty()) parameter["documentation"] = summary;
+        }
+        parameters.push_back(std::move(parameter));
+        ++k;
+    }
+    return {{"label", entry}, {"parameters", std::move(parameters)}};
+}
+
+}  // namespace
+
+Json SignatureHelpAt(LibrarySet& libraries, std::string_view text, TextPosition position) {
+    const LineIndex lines(text);
+    for (const OpenCall& call : OpenCallsAt(text, lines.offsetOf(position))) {
+        const std::vector<FunctionRef> functions = libraries.named(call.name);
+        if (functions.empty()) continue;
+        Json signatures = Json::array();
+        for (const FunctionRef function : functions) {
+            signatures.push_back(Signature(libraries, function));
+        }
+        return {{"signatures", std::move(signatures)},
+                {"activeSignature", 0},
+                {"activeParameter", call.activeArgument}};
+    }
+    return nullptr;
+}
+
+}  // namespace wrennet::lsp

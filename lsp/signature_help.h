@@ -1,0 +1,16 @@
+#pragma once
+
+#include <string_view>
+
+#include "json_rpc.h"
+#include "library_set.h"
+#include "text_position.h"
+
+namespace wrennet::lsp {
+
+// Inside the parentheses of a call of a library function: its entry, each
+// parameter with what its documentation allows, and the parameter the commas
+// before `position` point at. Null outside any such call.
+Json SignatureHelpAt(LibrarySet& libraries, std::string_view text, TextPosition position);
+
+}  // namespace wrennet::lsp
