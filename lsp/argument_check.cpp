@@ -31,6 +31,10 @@ bool IsName(std::string_view text) {
            std::all_of(text.begin(), text.end(), IsNameCharacter);
 }
 
+bool HasLowerCase(std::string_view text) {
+    return std::any_of(text.begin(), text.end(), [](char c) { return c >= 'a' && c <= 'z'; });
+}
+
 std::string_view Trimmed(std::string_view text) {
     while (!text.empty() && IsCSpace(text.front())) text.remove_prefix(1);
     while (!text.empty() && IsCSpace(text.back())) text.remove_suffix(1);
@@ -90,7 +94,10 @@ std::optional<std::string> CheckFlags(const ParamChoice& param, std::string_view
     std::string unknown;
     for (const std::string_view piece : pieces) {
         const std::optional<std::int64_t> number = IntegerLiteral(piece);
-        const bool judged = number ? numericFlags.has_value() : namesListedFlag;
+        // Beside a listed flag, a name written as constants are is taken for
+        // a flag; one in lower case may well be a variable.
+        const bool judged =
+            number ? numericFlags.has_value() : namesListedFlag && !HasLowerCase(piece);
         const bool listed = number ? numericFlags && Contains(*numericFlags, *number)
                                    : std::find(flags.begin(), flags.end(), piece) != flags.end();
         if (!judged || listed) continue;

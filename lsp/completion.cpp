@@ -5,6 +5,7 @@
 
 #include "c_calls.h"
 #include "call_snippet.h"
+#include "code_block.h"
 #include "param_summary.h"
 #include "range_json.h"
 
@@ -31,10 +32,9 @@ std::string SortText(std::size_t rank) {
     return text;
 }
 
-Json Documentation(const FunctionInfo& info) {
-    std::string value = "```c\n" + info.lookup.paneText;
-    if (!value.ends_with('\n')) value.push_back('\n');
-    value.append("```\n");
+Json Documentation(const FunctionInfo& info, std::string_view entry) {
+    std::string value = SourceCodeBlock(info, entry);
+    value.push_back('\n');
     for (int k = 0; k < info.details.count; ++k) {
         const ParamChoice& param = info.details.slots[static_cast<std::size_t>(k)];
         const std::string summary = SummariseParameter(param);
@@ -75,7 +75,7 @@ Json CompleteAt(LibrarySet& libraries, std::string_view text, TextPosition posit
             details.functionName = name;
             insert = BuildCall(details, snippetSupport ? CallStyle::Snippet : CallStyle::PlainText);
             format = snippetSupport ? kSnippetFormat : kPlainTextFormat;
-            item["documentation"] = Documentation(info);
+            item["documentation"] = Documentation(info, libraries.entry(function));
         }
         item["insertTextFormat"] = format;
         item["textEdit"] = {{"range", range}, {"newText", insert}};

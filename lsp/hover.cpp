@@ -1,6 +1,7 @@
 #include "hover.h"
 
 #include "c_calls.h"
+#include "code_block.h"
 #include "range_json.h"
 
 namespace wrennet::lsp {
@@ -13,9 +14,7 @@ Json HoverAt(LibrarySet& libraries, std::string_view text, TextPosition position
     const std::vector<FunctionRef> functions = libraries.named(word);
     if (functions.empty()) return nullptr;
     const FunctionInfo& info = libraries.info(functions.front());
-    std::string value = "```c\n" + info.lookup.paneText;
-    if (!value.ends_with('\n')) value.push_back('\n');
-    value.append("```");
+    const std::string value = SourceCodeBlock(info, libraries.entry(functions.front()));
     const Json range = RangeBetween(lines, start, start + word.size());
     return {{"contents", {{"kind", "markdown"}, {"value", value}}}, {"range", range}};
 }

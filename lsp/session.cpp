@@ -39,7 +39,9 @@ void Session::receiveMessage(const Json& message) {
     const auto method = message.find("method");
     const bool hasId = id != message.end();
     if (method == message.end() && hasId && IsValidId(*id)) return;  // a response: we ask nothing
-    const auto params = message.find("params");
+    // A null "params" is taken as none: some clients send it with exit and shutdown.
+    auto params = message.find("params");
+    if (params != message.end() && params->is_null()) params = message.end();
     const bool paramsFit = params == message.end() || params->is_object() || params->is_array();
     if ((hasId && !IsValidId(*id)) || method == message.end() || !method->is_string() ||
         !paramsFit) {
