@@ -42,8 +42,6 @@ std::size_t LineIndex::offsetOf(TextPosition position) const {
         units += width;
         ++offset;
     }
-    // Never inside a character: past its continuation bytes.
-    while (offset < end && Utf16Units(static_cast<unsigned char>(text_[offset])) == 0) ++offset;
     return offset;
 }
 

@@ -16,7 +16,8 @@ struct TextPosition {
 
 // Converts between byte offsets into a UTF-8 document and protocol positions.
 // Lines end at "\n", "\r\n" or a lone "\r". A position past the end of its
-// line means the line's end; a line past the last means the document's end.
+// line means the line's end; a line past the last means the document's end;
+// one inside a character (half of a surrogate pair) means the character's start.
 class LineIndex {
   public:
     explicit LineIndex(std::string_view text);
