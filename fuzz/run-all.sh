@@ -14,7 +14,7 @@ build_dir=$(realpath "$2")
 here=$(cd "$(dirname "$0")" && pwd)
 work=$(mktemp -d)
 status=0
-for target in fuzz_scanner fuzz_lookup fuzz_settings fuzz_normalise; do
+for target in fuzz_scanner fuzz_lookup fuzz_settings fuzz_normalise fuzz_lsp; do
     exe="$build_dir/$target"
     [ -x "$exe" ] || exe="$build_dir/fuzz/$target"
     if [ ! -x "$exe" ]; then
