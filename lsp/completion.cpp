@@ -17,8 +17,8 @@ constexpr int kPlainTextFormat = 1;
 constexpr int kSnippetFormat = 2;
 // Reading a function's documentation means reading its source file. Past
 // this much time in one answer, the remaining items insert the bare name and
-// carry no documentation, so that a huge documented library stays responsive;
-// what was read is kept for the next answer.
+// leave their documentation to completionItem/resolve, so that a huge
+// documented library stays responsive; what was read is kept for the next answer.
 constexpr std::chrono::milliseconds kDocumentationBudget{50};
 
 std::string_view FileNameOf(std::string_view path) {
@@ -76,12 +76,28 @@ Json CompleteAt(LibrarySet& libraries, std::string_view text, TextPosition posit
             insert = BuildCall(details, snippetSupport ? CallStyle::Snippet : CallStyle::PlainText);
             format = snippetSupport ? kSnippetFormat : kPlainTextFormat;
             item["documentation"] = Documentation(info, libraries.entry(function));
+        } else {
+            item["data"] = {{"library", function.library}, {"entry", function.entry}};
         }
         item["insertTextFormat"] = format;
         item["textEdit"] = {{"range", range}, {"newText", insert}};
         items.push_back(std::move(item));
     }
     return {{"isIncomplete", cut}, {"items", std::move(items)}};
+}
+
+Json ResolveCompletion(LibrarySet& libraries, Json item) {
+    const auto data = item.find("data");
+    if (data == item.end() || !data->is_object()) return item;
+    const FunctionRef function = {data->value("library", 0u), data->value("entry", 0u)};
+    const auto label = item.find("label");
+    // A rescan since the answer may have moved the function: the label tells.
+    if (label == item.end() || !label->is_string() ||
+        !libraries.holds(function, label->get_ref<const std::string&>())) {
+        return item;
+    }
+    item["documentation"] = Documentation(libraries.info(function), libraries.entry(function));
+    return item;
 }
 
 }  // namespace wrennet::lsp

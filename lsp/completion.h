@@ -18,4 +18,8 @@ inline constexpr std::size_t kMaxCompletionItems = 200;
 Json CompleteAt(LibrarySet& libraries, std::string_view text, TextPosition position,
                 bool snippetSupport);
 
+// The documentation of an item that CompleteAt had no time to read it for;
+// any other item comes back as it is.
+Json ResolveCompletion(LibrarySet& libraries, Json item);
+
 }  // namespace wrennet::lsp

@@ -48,7 +48,7 @@ Json LanguageServer::initialize(const Json& params) {
     libraries_.refresh();
     return {{"capabilities",
              {{"textDocumentSync", {{"openClose", true}, {"change", kIncrementalSync}}},
-              {"completionProvider", {{"resolveProvider", false}}},
+              {"completionProvider", {{"resolveProvider", true}}},
               {"hoverProvider", true},
               {"signatureHelpProvider", {{"triggerCharacters", {"(", ","}}}}}},
             {"serverInfo", {{"name", "wrennet"}, {"version", WRENNET_VERSION}}}};
@@ -64,6 +64,10 @@ std::optional<Json> LanguageServer::request(std::string_view method, const Json&
         refreshLibraries();
         return CompleteAt(libraries_, documentText(params), PositionFrom(params.at("position")),
                           snippetSupport_);
+    }
+    if (method == "completionItem/resolve") {
+        refreshLibraries();
+        return ResolveCompletion(libraries_, params);
     }
     if (method == "textDocument/hover") {
         refreshLibraries();

@@ -120,6 +120,12 @@ std::vector<LibrarySet::IndexedName>::const_iterator LibrarySet::firstNotBefore(
                             });
 }
 
+bool LibrarySet::holds(FunctionRef function, std::string_view entry) const {
+    return function.library < libraries_.size() &&
+           function.entry < libraries_[function.library].entries.size() &&
+           this->entry(function) == entry;
+}
+
 std::string_view LibrarySet::entry(FunctionRef function) const {
     return libraries_[function.library].entries[function.entry];
 }

@@ -46,6 +46,8 @@ class LibrarySet {
     // Functions called exactly `name`.
     std::vector<FunctionRef> named(std::string_view name) const;
 
+    // Whether `function` is still a function of the set, with this entry.
+    bool holds(FunctionRef function, std::string_view entry) const;
     std::string_view entry(FunctionRef function) const;
     std::string_view name(FunctionRef function) const;
     const std::string& path(FunctionRef function) const;

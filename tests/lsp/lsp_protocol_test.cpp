@@ -105,6 +105,25 @@ TEST(LspProtocolTest, CompletionWithoutSnippetsInsertsPlainText) {
               std::string::npos);
 }
 
+TEST(LspProtocolTest, ResolveAddsTheDocumentationOfAnItemStillListed) {
+    LspProcess server(ServerOn({kPortHeader}));
+    server.initialize(true);
+    const Json item = {{"label", "int PortRead(int port, int mode)"},
+                       {"data", {{"library", 0}, {"entry", 2}}}};
+    // The list is sorted: entry 2 of Port.h is PortRead.
+    const Json resolved = server.request("completionItem/resolve", item)["result"];
+    EXPECT_NE(
+        resolved["documentation"]["value"].get<std::string>().find("- `port`: one of 0,1,2,3"),
+        std::string::npos);
+    for (const Json& data :
+         {Json({{"library", 0}, {"entry", 1}}), Json({{"library", 5}, {"entry", 2}}),
+          Json({{"library", 0}, {"entry", 99999}}), Json("x")}) {
+        Json stale = item;
+        stale["data"] = data;
+        EXPECT_EQ(server.request("completionItem/resolve", stale)["result"], stale) << data;
+    }
+}
+
 TEST(LspProtocolTest, LongAnswersAreCutAndMarkedIncomplete) {
     ScratchFolder folder;
     std::string header;
