@@ -6,6 +6,7 @@
 #include "c_calls.h"
 #include "call_snippet.h"
 #include "code_block.h"
+#include "function_name.h"
 #include "param_summary.h"
 #include "range_json.h"
 
@@ -16,7 +17,7 @@ constexpr int kFunctionKind = 3;
 constexpr int kPlainTextFormat = 1;
 constexpr int kSnippetFormat = 2;
 // Reading a function's documentation means reading its source file. Past
-// this much time in one answer, the remaining items insert the bare name and
+// this much time in one answer, the remaining items offer no value lists and
 // leave their documentation to completionItem/resolve, so that a huge
 // documented library stays responsive; what was read is kept for the next answer.
 constexpr std::chrono::milliseconds kDocumentationBudget{50};
@@ -66,16 +67,17 @@ Json CompleteAt(LibrarySet& libraries, std::string_view text, TextPosition posit
                      {"filterText", name},
                      {"sortText", SortText(rank)},
                      {"detail", FileNameOf(libraries.path(function))}};
-        std::string insert(name);
-        int format = kPlainTextFormat;
-        if (std::chrono::steady_clock::now() < deadline) {
-            const FunctionInfo& info = libraries.info(function);
-            // The documentation may be missing: the call is still the entry's name.
-            FunctionDetails details = info.details;
-            details.functionName = name;
-            insert = BuildCall(details, snippetSupport ? CallStyle::Snippet : CallStyle::PlainText);
-            format = snippetSupport ? kSnippetFormat : kPlainTextFormat;
-            item["documentation"] = Documentation(info, libraries.entry(function));
+        const bool inTime = std::chrono::steady_clock::now() < deadline;
+        // Out of time, the prototype alone still gives the call its parameters.
+        FunctionDetails details =
+            inTime ? libraries.info(function).details : DetailsFromEntry(libraries.entry(function));
+        details.functionName = name;
+        const std::string insert =
+            BuildCall(details, snippetSupport ? CallStyle::Snippet : CallStyle::PlainText);
+        const int format = snippetSupport ? kSnippetFormat : kPlainTextFormat;
+        if (inTime) {
+            item["documentation"] =
+                Documentation(libraries.info(function), libraries.entry(function));
         } else {
             item["data"] = {{"library", function.library}, {"entry", function.entry}};
         }

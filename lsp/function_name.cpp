@@ -12,4 +12,16 @@ std::string_view FunctionNameOf(std::string_view entry) {
     return entry.substr(start, end - start);
 }
 
+FunctionDetails DetailsFromEntry(std::string_view entry) {
+    SplitPrototypeResult split = SplitPrototype(entry);
+    FunctionDetails details;
+    details.returnType = std::move(split.returnType);
+    details.functionName = std::move(split.functionName);
+    for (std::size_t k = 0; k < split.names.size() && !split.names[k].empty(); ++k) {
+        details.slots[k].name = std::move(split.names[k]);
+        details.count = static_cast<int>(k) + 1;
+    }
+    return details;
+}
+
 }  // namespace wrennet::lsp

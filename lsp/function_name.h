@@ -2,6 +2,8 @@
 
 #include <string_view>
 
+#include "param_choices.h"
+
 namespace wrennet::lsp {
 
 // C identifier characters, and "$" which some assemblers allow in names.
@@ -14,5 +16,9 @@ constexpr bool IsNameCharacter(char c) {
 // blanks and "*" between them allowed ("int *PortName (int port)" -> "PortName").
 // Empty when the entry has no such word.
 std::string_view FunctionNameOf(std::string_view entry);
+
+// What the entry alone tells of a function, without its documentation: each
+// parameter a free entry named as in the prototype.
+FunctionDetails DetailsFromEntry(std::string_view entry);
 
 }  // namespace wrennet::lsp

@@ -28,19 +28,6 @@ bool StartsWithIgnoringCase(std::string_view text, std::string_view prefix) {
            EqualIgnoringAsciiCase(text.substr(0, prefix.size()), prefix);
 }
 
-// A function without documentation still has its parameters: each becomes a
-// free entry named as in the prototype.
-void NameParametersOnly(std::string_view prototype, FunctionDetails& details) {
-    SplitPrototypeResult split = SplitPrototype(prototype);
-    details.returnType = std::move(split.returnType);
-    details.functionName = std::move(split.functionName);
-    details.count = 0;
-    for (std::size_t k = 0; k < split.names.size() && !split.names[k].empty(); ++k) {
-        details.slots[k] = {std::move(split.names[k]), "", ""};
-        details.count = static_cast<int>(k) + 1;
-    }
-}
-
 }  // namespace
 
 LibrarySet::Stamp LibrarySet::StampOf(const std::string& path) {
@@ -147,7 +134,7 @@ const FunctionInfo& LibrarySet::info(FunctionRef function) {
         cached->lookup = FindFunctionSource(files_, ToSourceName(library.path), prototype);
         cached->details = ReadParamChoices(files_, cached->lookup.path, prototype,
                                            cached->lookup.paneText.size());
-        if (!cached->lookup.found) NameParametersOnly(prototype, cached->details);
+        if (!cached->lookup.found) cached->details = DetailsFromEntry(prototype);
     }
     return *cached;
 }
