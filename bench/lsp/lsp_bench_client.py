@@ -119,7 +119,7 @@ def main():
             break
         if time.perf_counter() - started > args.timeout:
             sys.exit(f"no {args.word} after {args.timeout} s ({attempts} requests)")
-        time.sleep(0.002)
+        time.sleep(0.005)
     ready = time.perf_counter() - started
 
     trips = []
