@@ -1,5 +1,6 @@
 #include "documentation_block.h"
 
+#include "common/blank_trim.h"
 #include "common/no_position.h"
 
 namespace wrennet {
@@ -17,8 +18,7 @@ bool HoldsBlockOpener(std::string_view line) {
 
 std::string_view DocumentationLine(std::string_view line) {
     if (!HoldsBlockOpener(line)) return line;
-    const std::size_t first = line.find_first_not_of(" \t");
-    return first == kNoPosition ? std::string_view{} : line.substr(first);
+    return SkipBlanksAndTabs(line);
 }
 
 bool IsBlockOpener(std::string_view line) {

@@ -1,12 +1,11 @@
 #include "file_reader.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include <utility>
 
 #include "common/file_descriptor.h"
+#include "common/regular_file.h"
 #include "common/retry_on_interrupt.h"
 
 namespace wrennet {
@@ -45,13 +44,10 @@ class PosixByteSource final : public ByteSource {
 
 std::unique_ptr<ByteSource> PosixFileReader::open(const std::string& path) const {
     if (path.empty()) return nullptr;
-    FileDescriptor file(
-        RetryOnInterrupt([&] { return ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC); }));
-    if (!file.isOpen()) return nullptr;
-    struct stat status {};
-    if (::fstat(file.get(), &status) != 0 || !S_ISREG(status.st_mode)) return nullptr;
-    return std::make_unique<PosixByteSource>(std::move(file),
-                                             static_cast<std::uint64_t>(status.st_size));
+    RegularFile opened = OpenRegularFile(path);
+    if (!opened.isOpen()) return nullptr;
+    return std::make_unique<PosixByteSource>(std::move(opened.file),
+                                             static_cast<std::uint64_t>(opened.status.st_size));
 }
 
 }  // namespace wrennet

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 
+#include "common/byte_class.h"
 #include "common/no_position.h"
 #include "common/replace_all.h"
 #include "documentation_block.h"
@@ -68,7 +69,7 @@ void CollectDocumentation(ByteSource& source, std::string_view prototype,
     for (std::string_view piece = reader.next(); !piece.empty(); piece = reader.next()) {
         std::string_view line = piece;
         LineMarks marks = MarkLine(line);
-        if (marks.opener && (line[0] == ' ' || line[0] == '\t')) {
+        if (marks.opener && IsBlankOrTab(line[0])) {
             line = DocumentationLine(line);
             marks = MarkLine(line);
         }
@@ -173,7 +174,7 @@ std::string DescribeParameter(std::string_view documentationText, std::string_vi
     if (lineEnd == kNoPosition) return {};
     std::string description;
     for (const char c : documentationText.substr(hit, lineEnd - hit)) {
-        if (c != ' ' && c != '\t') description.push_back(c);
+        if (!IsBlankOrTab(c)) description.push_back(c);
     }
     const std::size_t close = description.find('}');
     if (close == kNoPosition) return {};

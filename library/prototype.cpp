@@ -5,11 +5,10 @@
 #include <cstring>
 
 #include "byte_block.h"
+#include "common/byte_class.h"
 
 namespace wrennet {
 namespace {
-
-bool IsBlankOrTab(char c) { return c == ' ' || c == '\t'; }
 
 // Bytes the normaliser passes on unchanged whatever surrounds them (an "e" only
 // when it does not begin "extern ").

@@ -1,16 +1,16 @@
 #include "ini_lines.h"
 
 #include "common/ascii_case.h"
+#include "common/blank_trim.h"
+#include "common/byte_class.h"
 #include "common/no_position.h"
 
 namespace wrennet::ini {
 namespace {
 
-bool IsBlank(char c) { return c == ' ' || c == '\t'; }
-
 std::string_view SkipLeading(std::string_view text, bool alsoVerticalTab) {
     std::size_t i = 0;
-    while (i < text.size() && (IsBlank(text[i]) || (alsoVerticalTab && text[i] == '\v'))) ++i;
+    while (i < text.size() && (IsBlankOrTab(text[i]) || (alsoVerticalTab && text[i] == '\v'))) ++i;
     return text.substr(i);
 }
 
@@ -18,7 +18,7 @@ void Classify(std::string_view text, IniLine& line) {
     if (std::string_view header = SkipLeading(text, false); header.starts_with('[')) {
         header.remove_prefix(1);
         line.kind = LineKind::Header;
-        line.name = TrimBlanks(header.substr(0, header.find(']')));
+        line.name = TrimBlanksAndTabs(header.substr(0, header.find(']')));
         return;
     }
     const std::string_view key = SkipLeading(text, true);
@@ -29,14 +29,14 @@ void Classify(std::string_view text, IniLine& line) {
     } else {
         line.kind = LineKind::Key;
         const std::size_t equals = key.find('=');
-        line.name = TrimBlanks(key.substr(0, equals));
-        if (equals != kNoPosition) line.value = TrimBlanks(key.substr(equals + 1));
+        line.name = TrimBlanksAndTabs(key.substr(0, equals));
+        if (equals != kNoPosition) line.value = TrimBlanksAndTabs(key.substr(equals + 1));
     }
 }
 
 }  // namespace
 
-std::optional<IniLine> LineReader::next() {
+std::optional<IniLine> IniLineReader::next() {
     if (pos_ >= content_.size()) return std::nullopt;
     IniLine line;
     line.begin = pos_;
@@ -53,7 +53,7 @@ std::optional<IniLine> LineReader::next() {
 }
 
 std::optional<IniSection> FindSection(std::string_view content, std::string_view name) {
-    LineReader reader(content);
+    IniLineReader reader(content);
     std::optional<IniSection> section;
     while (auto line = reader.next()) {
         if (line->kind == LineKind::Header) {
@@ -68,13 +68,15 @@ std::optional<IniSection> FindSection(std::string_view content, std::string_view
 
 bool NamesEqual(std::string_view a, std::string_view b) { return EqualIgnoringAsciiCase(a, b); }
 
-std::string_view TrimBlanks(std::string_view text) {
-    text = SkipLeading(text, false);
-    while (!text.empty() && IsBlank(text.back())) text.remove_suffix(1);
-    return text;
+std::string NameLookupKey(std::string_view name) {
+    std::string key(name);
+    for (char& c : key) c = ToLowerAscii(c);
+    return key;
 }
 
-std::string_view KeyNameAsRead(std::string_view key) { return TrimBlanks(SkipLeading(key, true)); }
+std::string_view KeyNameAsRead(std::string_view key) {
+    return TrimBlanksAndTabs(SkipLeading(key, true));
+}
 
 std::string_view LineEndOf(std::string_view content) {
     const std::size_t newline = content.find('\n');

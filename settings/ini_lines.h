@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <optional>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -24,9 +25,9 @@ struct IniLine {
 
 // Splits the bytes into classified lines one at a time; any bytes at all
 // (NULs, garbage) are accepted.
-class LineReader {
+class IniLineReader {
   public:
-    explicit LineReader(std::string_view content) : content_(content) {}
+    explicit IniLineReader(std::string_view content) : content_(content) {}
     std::optional<IniLine> next();
 
   private:
@@ -45,7 +46,8 @@ std::optional<IniSection> FindSection(std::string_view content, std::string_view
 // ASCII letters only: names are bytes, and other bytes must match exactly.
 bool NamesEqual(std::string_view a, std::string_view b);
 
-std::string_view TrimBlanks(std::string_view text);
+// The same text for two names that NamesEqual() takes for one, to look them up by.
+std::string NameLookupKey(std::string_view name);
 
 // A key name the way the reader would see it once written at a line start.
 std::string_view KeyNameAsRead(std::string_view key);
