@@ -2,6 +2,7 @@
 
 #include <QStringList>
 #include <deque>
+#include <functional>
 #include <map>
 #include <optional>
 #include <string>
@@ -39,6 +40,7 @@ class FakePlatform final : public Platform {
     MessageAnswer showMessage(QWidget*, const std::string& text, MessageIcon icon,
                               MessageButtons buttons) override {
         messages.push_back({text, icon, buttons});
+        if (whileMessageShows) whileMessageShows(text);
         return buttons == MessageButtons::Ok ? MessageAnswer::Ok : Next(answers, MessageAnswer::No);
     }
     std::optional<std::string> chooseFile(QWidget*, const FileDialogRequest& request) override {
@@ -71,6 +73,8 @@ class FakePlatform final : public Platform {
     }
 
     std::vector<RecordedMessage> messages;
+    // What happens elsewhere while a message box is up (another running copy).
+    std::function<void(const std::string& text)> whileMessageShows;
     std::deque<MessageAnswer> answers;
     std::deque<std::optional<std::string>> chosenFiles;
     std::deque<int> helperResults;  // what running each helper returns; 0 when unscripted

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <chrono>
 #include <string>
 
 #include "common/file_descriptor.h"
@@ -12,15 +13,22 @@ namespace wrennet {
 class FileLock {
   public:
     enum class Mode { Shared, Exclusive };
+    enum class Outcome {
+        Held,
+        NoLockFile,  // the lock file can be neither created nor opened (read-only folder)
+        InUse,       // another program held the lock for all of `patience`
+    };
 
-    // Waits for the lock. held() is false when the lock file can be neither
-    // created nor opened, e.g. in a read-only folder.
-    FileLock(const std::string& lockPath, Mode mode);
+    // Waits for the lock, but no longer than `patience`: a program that hangs
+    // while holding it must not hang Wrennet too.
+    FileLock(const std::string& lockPath, Mode mode, std::chrono::milliseconds patience);
 
-    bool held() const { return file_.isOpen(); }
+    bool held() const { return outcome_ == Outcome::Held; }
+    Outcome outcome() const { return outcome_; }
 
   private:
     FileDescriptor file_{-1};  // closing it releases the lock
+    Outcome outcome_ = Outcome::NoLockFile;
 };
 
 }  // namespace wrennet

@@ -4,42 +4,53 @@
 
 #include "file_lock.h"
 #include "ini_text.h"
+#include "temporary_file.h"
 #include "whole_file.h"
 
 namespace wrennet {
 
-IniFile::IniFile(std::string path) : path_(std::move(path)) {}
+IniFile::IniFile(std::string path, std::chrono::milliseconds lockPatience)
+    : path_(std::move(path)), lockPatience_(lockPatience) {}
 
-std::string IniFile::currentContent() const {
-    // Without a lock file (read-only folder) nobody can write here anyway,
-    // so reading unlocked is safe.
-    const FileLock lock(lockPath(), FileLock::Mode::Shared);
+std::string IniFile::content() const {
+    // Writers replace the file by a rename, so even a read without the lock
+    // (no lock file in a read-only folder, or a lock held too long) sees a
+    // whole file, the old one or the new.
+    const FileLock lock(lockPath(), FileLock::Mode::Shared, lockPatience_);
+    if (lock.outcome() == FileLock::Outcome::InUse) lockPatience_ = {};
     return ReadWholeFile(path_).bytes;
 }
 
 std::string IniFile::readValue(std::string_view section, std::string_view key,
                                std::string_view defaultValue, std::size_t capacity) const {
-    return ini::ReadValue(currentContent(), section, key, defaultValue, capacity);
+    return ini::ReadValue(content(), section, key, defaultValue, capacity);
 }
 
 std::vector<std::string> IniFile::readKeyNames(std::string_view section,
                                                std::size_t capacity) const {
-    return ini::ReadKeyNames(currentContent(), section, capacity);
+    return ini::ReadKeyNames(content(), section, capacity);
 }
 
 bool IniFile::update(const Change& change) {
-    failedOnDisk_ = true;
-    const FileLock lock(lockPath(), FileLock::Mode::Exclusive);
+    failure_ = Failure::OnDisk;
+    const FileLock lock(lockPath(), FileLock::Mode::Exclusive, lockPatience_);
+    if (lock.outcome() == FileLock::Outcome::InUse) {
+        lockPatience_ = {};
+        failure_ = Failure::InUse;
+    }
     if (!lock.held()) return false;
-    RemoveLeftoverTemporaries(path_);
+    RemoveLeftoverTemporaries(WrittenPath(path_));
     const WholeFile current = ReadWholeFile(path_);
     if (current.state == WholeFile::State::Unreadable) return false;
-    failedOnDisk_ = false;
+    failure_ = Failure::None;
     const std::optional<std::string> next = change(current.bytes);
     if (!next) return false;
     if (*next == current.bytes) return true;
-    failedOnDisk_ = !ReplaceWholeFile(path_, *next, current.mode);
-    return !failedOnDisk_;
+    if (!current.writable || !ReplaceWholeFile(path_, *next, current.mode)) {
+        failure_ = Failure::OnDisk;
+        return false;
+    }
+    return true;
 }
 
 bool IniFile::writeValue(std::string_view section, std::string_view key, std::string_view value) {

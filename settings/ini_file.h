@@ -1,5 +1,6 @@
 #pragma once
 
+#include <chrono>
 #include <cstddef>
 #include <functional>
 #include <optional>
@@ -16,16 +17,21 @@ namespace wrennet {
 // leaves the old or the new file and two copies never lose each other's writes.
 class IniFile {
   public:
-    explicit IniFile(std::string path);
+    // How long a write waits for a lock that another program holds.
+    static constexpr std::chrono::milliseconds kLockPatience{3000};
+
+    explicit IniFile(std::string path, std::chrono::milliseconds lockPatience = kLockPatience);
 
     const std::string& path() const { return path_; }
 
+    // The file's bytes as they are now (empty when it is missing or cannot be read).
+    std::string content() const;
     std::string readValue(std::string_view section, std::string_view key,
                           std::string_view defaultValue, std::size_t capacity) const;
     std::vector<std::string> readKeyNames(std::string_view section, std::size_t capacity) const;
 
     // False when nothing could be written (refused key or value, read-only
-    // folder, full disk); the old file is then intact.
+    // folder or file, full disk, a lock held elsewhere); the old file is then intact.
     bool writeValue(std::string_view section, std::string_view key, std::string_view value);
     bool deleteKey(std::string_view section, std::string_view key);
     bool deleteSection(std::string_view section);
@@ -37,16 +43,22 @@ class IniFile {
     bool update(const Change& change);
 
     // Whether the last write or delete failed at the disk (no lock, an
-    // unreadable file, a folder or disk that takes nothing) rather than
-    // because its key or value could not be stored.
-    bool lastUpdateFailedOnDisk() const { return failedOnDisk_; }
+    // unreadable or read-only file, a folder or disk that takes nothing, the
+    // lock held elsewhere) rather than because its key or value could not be stored.
+    bool lastUpdateFailedOnDisk() const { return failure_ != Failure::None; }
+    // Whether that failure was another program holding the lock too long.
+    bool lastUpdateFoundFileInUse() const { return failure_ == Failure::InUse; }
 
   private:
-    std::string currentContent() const;
+    enum class Failure { None, OnDisk, InUse };
+
     std::string lockPath() const { return path_ + ".lock"; }
 
     std::string path_;
-    bool failedOnDisk_ = false;
+    // Once a lock was given up on, later calls only try it: the program that
+    // holds it hangs, and every setting read would wait for it again.
+    mutable std::chrono::milliseconds lockPatience_;
+    Failure failure_ = Failure::None;
 };
 
 }  // namespace wrennet

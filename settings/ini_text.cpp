@@ -1,5 +1,8 @@
 #include "ini_text.h"
 
+#include <unordered_set>
+
+#include "common/blank_trim.h"
 #include "common/no_position.h"
 #include "ini_lines.h"
 
@@ -78,7 +81,7 @@ std::string InsertLineAfter(std::string_view content, const IniLine& anchor,
 
 std::string ReadValue(std::string_view content, std::string_view section, std::string_view key,
                       std::string_view defaultValue, std::size_t capacity) {
-    if (const auto found = FindSection(content, TrimBlanks(section))) {
+    if (const auto found = FindSection(content, TrimBlanksAndTabs(section))) {
         if (const IniLine* line = FindKey(*found, KeyNameAsRead(key))) {
             return CutToCapacity(WithoutOuterQuotes(line->value), capacity);
         }
@@ -89,7 +92,7 @@ std::string ReadValue(std::string_view content, std::string_view section, std::s
 std::vector<std::string> ReadKeyNames(std::string_view content, std::string_view section,
                                       std::size_t capacity) {
     std::vector<std::string> names;
-    const auto found = FindSection(content, TrimBlanks(section));
+    const auto found = FindSection(content, TrimBlanksAndTabs(section));
     if (!found) return names;
     std::size_t used = 0;  // the names so far, each with its terminator
     for (const IniLine& line : found->body) {
@@ -114,7 +117,7 @@ std::optional<std::string> WriteValue(std::string_view content, std::string_view
         return std::nullopt;
     }
     const std::string_view name = KeyNameAsRead(key);
-    const std::string_view sectionName = TrimBlanks(section);
+    const std::string_view sectionName = TrimBlanksAndTabs(section);
     const std::string_view lineEnd = LineEndOf(content);
     const auto found = FindSection(content, sectionName);
     if (!found) {
@@ -140,8 +143,42 @@ std::optional<std::string> WriteValue(std::string_view content, std::string_view
     return InsertLineAfter(content, *anchor, newLine, lineEnd);
 }
 
+std::string RewriteSection(std::string_view content, std::string_view section,
+                           const std::vector<std::string>& keys, std::string_view value,
+                           bool& allStored) {
+    std::string next = DeleteSection(content, section);
+    // A second section of the name takes the keys now: the writes one by one
+    // say where each goes.
+    const bool another = FindSection(next, TrimBlanksAndTabs(section)).has_value();
+    std::unordered_set<std::string> written;
+    std::string lineEnd;
+    for (const std::string& key : keys) {
+        if (another || written.empty()) {
+            std::optional<std::string> withKey = WriteValue(next, section, key, value);
+            if (!withKey) {
+                allStored = false;
+                continue;
+            }
+            next = std::move(*withKey);
+            written.insert(NameLookupKey(KeyNameAsRead(key)));
+            lineEnd = LineEndOf(next);
+            continue;
+        }
+        // The section was made at the end of the file by the first write;
+        // each further new key goes after the last, at the end.
+        if (!IsStorableKey(key) || HoldsLineBreakOrNul(value)) {
+            allStored = false;
+            continue;
+        }
+        const std::string_view name = KeyNameAsRead(key);
+        if (!written.insert(NameLookupKey(name)).second) continue;  // rewritten with its value
+        next.append(name).append("=").append(value).append(lineEnd);
+    }
+    return next;
+}
+
 std::string DeleteKey(std::string_view content, std::string_view section, std::string_view key) {
-    if (const auto found = FindSection(content, TrimBlanks(section))) {
+    if (const auto found = FindSection(content, TrimBlanksAndTabs(section))) {
         if (const IniLine* line = FindKey(*found, KeyNameAsRead(key))) {
             return Splice(content, line->begin, line->end, "");
         }
@@ -150,7 +187,7 @@ std::string DeleteKey(std::string_view content, std::string_view section, std::s
 }
 
 std::string DeleteSection(std::string_view content, std::string_view section) {
-    const auto found = FindSection(content, TrimBlanks(section));
+    const auto found = FindSection(content, TrimBlanksAndTabs(section));
     if (!found) return std::string(content);
     // Comment and blank lines inside the section are left where they are.
     std::string result(content.substr(0, found->header.begin));

@@ -4,17 +4,20 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <algorithm>
-#include <cctype>
 #include <cerrno>
 #include <filesystem>
 
 #include "common/file_descriptor.h"
 #include "common/no_position.h"
+#include "common/regular_file.h"
 #include "common/retry_on_interrupt.h"
+#include "temporary_file.h"
 
 namespace wrennet {
 namespace {
+
+// More links in a row than this are a loop, as the kernel's own limit says.
+constexpr int kMostLinksFollowed = 40;
 
 bool WriteAll(int fd, std::string_view bytes) {
     while (!bytes.empty()) {
@@ -35,75 +38,62 @@ std::string FolderOf(const std::string& path) {
 // Makes the rename itself durable; the replacement already happened, so a
 // failure here is not a failed write.
 void SyncFolder(const std::string& folder) {
-    const FileDescriptor dir(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    const FileDescriptor dir(RetryOnInterrupt(
+        [&] { return ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC); }));
     if (dir.isOpen()) ::fsync(dir.get());
+}
+
+// Root may write anything, so the permission bits decide for a file nobody
+// may write; for others the kernel's own check does.
+bool MayBeReplaced(const std::string& path, mode_t mode) {
+    return (mode & 0222) != 0 && ::access(path.c_str(), W_OK) == 0;
 }
 
 }  // namespace
 
 WholeFile ReadWholeFile(const std::string& path) {
     WholeFile file;
-    const FileDescriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
-    struct stat info {};
-    if (!fd.isOpen() || ::fstat(fd.get(), &info) != 0 || !S_ISREG(info.st_mode)) {
-        file.state = (!fd.isOpen() && errno == ENOENT) ? WholeFile::State::Missing
-                                                       : WholeFile::State::Unreadable;
+    const RegularFile opened = OpenRegularFile(path);
+    if (!opened.isOpen()) {
+        file.state =
+            opened.error == ENOENT ? WholeFile::State::Missing : WholeFile::State::Unreadable;
         return file;
     }
-    file.mode = info.st_mode & 07777;
+    file.mode = opened.status.st_mode & 07777;
+    file.writable = MayBeReplaced(path, file.mode);
     // The size may change under a writer that does not lock; read until the end.
-    std::string& bytes = file.bytes;
-    bytes.resize(static_cast<std::size_t>(info.st_size) + 1);
-    std::size_t filled = 0;
-    while (true) {
-        if (filled == bytes.size()) bytes.resize(bytes.size() * 2);
-        const ssize_t got = RetryOnInterrupt(
-            [&] { return ::read(fd.get(), bytes.data() + filled, bytes.size() - filled); });
-        if (got == 0) break;
-        if (got < 0) {
-            file.state = WholeFile::State::Unreadable;
-            bytes.clear();
-            return file;
-        }
-        filled += static_cast<std::size_t>(got);
-    }
-    bytes.resize(filled);
-    file.state = WholeFile::State::Read;
+    const bool read =
+        ReadToEnd(opened.file.get(), static_cast<std::size_t>(opened.status.st_size), file.bytes);
+    file.state = read ? WholeFile::State::Read : WholeFile::State::Unreadable;
     return file;
 }
 
-constexpr std::string_view kTemporarySuffix = ".XXXXXX";
-
-bool ReplaceWholeFile(const std::string& path, std::string_view bytes, mode_t mode) {
-    std::string tempPath = path + std::string(kTemporarySuffix);
-    FileDescriptor temp(::mkostemp(tempPath.data(), O_CLOEXEC));
-    if (!temp.isOpen()) return false;
-    const bool written = ::fchmod(temp.get(), mode) == 0 && WriteAll(temp.get(), bytes) &&
-                         ::fsync(temp.get()) == 0 && temp.close() &&
-                         ::rename(tempPath.c_str(), path.c_str()) == 0;
-    if (!written) {
-        ::unlink(tempPath.c_str());
-        return false;
+std::string WrittenPath(const std::string& path) {
+    namespace fs = std::filesystem;
+    fs::path written(path);
+    for (int links = 0; links < kMostLinksFollowed; ++links) {
+        std::error_code error;
+        if (!fs::is_symlink(fs::symlink_status(written, error)) || error) break;
+        const fs::path target = fs::read_symlink(written, error);
+        if (error) break;
+        written = target.is_absolute() ? target : written.parent_path() / target;
     }
-    SyncFolder(FolderOf(path));
-    return true;
+    return written.string();
 }
 
-void RemoveLeftoverTemporaries(const std::string& path) {
-    namespace fs = std::filesystem;
-    const std::string prefix = fs::path(path).filename().string() + ".";
-    const std::size_t length = prefix.size() + kTemporarySuffix.size() - 1;
-    std::error_code error;
-    for (fs::directory_iterator entry(FolderOf(path), error), end; !error && entry != end;
-         entry.increment(error)) {
-        const std::string name = entry->path().filename().string();
-        const bool isTemporary =
-            name.size() == length && name.starts_with(prefix) &&
-            std::all_of(name.begin() + static_cast<std::ptrdiff_t>(prefix.size()), name.end(),
-                        [](unsigned char c) { return std::isalnum(c) != 0; });
-        std::error_code ignored;
-        if (isTemporary && entry->is_regular_file(ignored)) fs::remove(entry->path(), ignored);
+bool ReplaceWholeFile(const std::string& path, std::string_view bytes, mode_t mode) {
+    const std::string target = WrittenPath(path);
+    TemporaryFile temp = MakeTemporaryBeside(target);
+    if (!temp.file.isOpen()) return false;
+    const bool written = ::fchmod(temp.file.get(), mode) == 0 && WriteAll(temp.file.get(), bytes) &&
+                         ::fsync(temp.file.get()) == 0 && temp.file.close() &&
+                         ::rename(temp.path.c_str(), target.c_str()) == 0;
+    if (!written) {
+        ::unlink(temp.path.c_str());
+        return false;
     }
+    SyncFolder(FolderOf(target));
+    return true;
 }
 
 }  // namespace wrennet

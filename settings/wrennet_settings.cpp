@@ -1,6 +1,7 @@
 #include "wrennet_settings.h"
 
 #include <cstddef>
+#include <unordered_set>
 #include <utility>
 
 #include "ini_lines.h"
@@ -18,7 +19,34 @@ constexpr std::size_t kPathCapacity = 1000;
 constexpr std::size_t kChoiceCapacity = 10000;
 constexpr std::size_t kLibraryNamesCapacity = 10000;
 
+constexpr std::size_t kWholeSection = static_cast<std::size_t>(-1);
+
 bool MeansYes(std::string_view value) { return ini::NamesEqual(value, "yes"); }
+
+std::unordered_set<std::string> LookupKeys(const std::vector<std::string>& names) {
+    std::unordered_set<std::string> keys;
+    for (const std::string& name : names) keys.insert(ini::NameLookupKey(name));
+    return keys;
+}
+
+// The section's new order: the listed names that are still there, then the
+// rest of what is there now, less the missing ones.
+std::vector<std::string> LibrariesToKeep(const std::vector<std::string>& now,
+                                         const std::vector<std::string>& listed,
+                                         const std::vector<std::string>& missing) {
+    const std::unordered_set<std::string> there = LookupKeys(now);
+    const std::unordered_set<std::string> shown = LookupKeys(listed);
+    const std::unordered_set<std::string> gone = LookupKeys(missing);
+    std::vector<std::string> kept;
+    for (const std::string& path : listed) {
+        if (there.contains(ini::NameLookupKey(path))) kept.push_back(path);
+    }
+    for (const std::string& name : now) {
+        const std::string key = ini::NameLookupKey(name);
+        if (!shown.contains(key) && !gone.contains(key)) kept.push_back(name);
+    }
+    return kept;
+}
 
 }  // namespace
 
@@ -34,7 +62,9 @@ WrennetSettings::WrennetSettings(std::string programFolder)
 bool WrennetSettings::noted(bool written) {
     if (!written && file_.lastUpdateFailedOnDisk() && !unsavedReported_) {
         unsavedReported_ = true;
-        if (unsaved_) unsaved_(file_.path());
+        const UnsavedCause cause =
+            file_.lastUpdateFoundFileInUse() ? UnsavedCause::InUse : UnsavedCause::CannotWrite;
+        if (unsaved_) unsaved_(file_.path(), cause);
     }
     return written;
 }
@@ -93,7 +123,12 @@ bool WrennetSettings::writeChoice(std::string_view prototype) {
 }
 
 std::vector<std::string> WrennetSettings::libraries() const {
-    return file_.readKeyNames(kLibraries, kLibraryNamesCapacity);
+    const std::string content = file_.content();
+    std::vector<std::string> names = ini::ReadKeyNames(content, kLibraries, kLibraryNamesCapacity);
+    const std::vector<std::string> whole = ini::ReadKeyNames(content, kLibraries, kWholeSection);
+    // Only the last name read can have been cut.
+    if (!names.empty() && names.back() != whole[names.size() - 1]) names.pop_back();
+    return names;
 }
 
 bool WrennetSettings::addLibrary(std::string_view path) {
@@ -107,20 +142,25 @@ bool WrennetSettings::removeLibrary(std::string_view path) {
 // One lock for the whole rewrite, so that another running copy never sees
 // the list half written. A path that cannot be stored is skipped, as its own
 // write would have been, and makes the result false.
-bool WrennetSettings::rewriteLibraries(const std::vector<std::string>& paths) {
+bool WrennetSettings::rewriteSection(const PathsFromContent& paths) {
     bool allStored = true;
     const bool written = file_.update([&](std::string_view content) {
-        std::string next = ini::DeleteSection(content, kLibraries);
-        for (const std::string& path : paths) {
-            if (auto withPath = ini::WriteValue(next, kLibraries, path, "Yes")) {
-                next = std::move(*withPath);
-            } else {
-                allStored = false;
-            }
-        }
-        return std::optional<std::string>(std::move(next));
+        return std::optional<std::string>(
+            ini::RewriteSection(content, kLibraries, paths(content), "Yes", allStored));
     });
     return noted(written) && allStored;
+}
+
+bool WrennetSettings::rewriteLibraries(const std::vector<std::string>& paths) {
+    return rewriteSection([&](std::string_view) { return paths; });
+}
+
+bool WrennetSettings::dropMissingLibraries(const std::vector<std::string>& listed,
+                                           const std::vector<std::string>& missing) {
+    return rewriteSection([&](std::string_view content) {
+        return LibrariesToKeep(ini::ReadKeyNames(content, kLibraries, kWholeSection), listed,
+                               missing);
+    });
 }
 
 }  // namespace wrennet

@@ -15,9 +15,14 @@ class WrennetSettings {
   public:
     static constexpr const char* kFileName = "Wrennet.ini";
 
+    // Why a write did not reach the disk.
+    enum class UnsavedCause {
+        CannotWrite,  // the folder, the file or the disk takes nothing
+        InUse,        // another program held the settings' lock too long
+    };
     // Told once, at the first write that does not reach the disk, with the
     // settings file's path: the user learns once that changes are not kept.
-    using UnsavedReport = std::function<void(const std::string& settingsPath)>;
+    using UnsavedReport = std::function<void(const std::string& settingsPath, UnsavedCause cause)>;
 
     // Both folders end with "/"; the file is settingsFolder + "Wrennet.ini".
     // The program folder is where the help is, whatever holds the settings.
@@ -53,14 +58,28 @@ class WrennetSettings {
     std::string choice() const;  // capacity 10000, default ""
     bool writeChoice(std::string_view prototype);
 
-    std::vector<std::string> libraries() const;  // key names, capacity 10000
-    bool addLibrary(std::string_view path);      // [Libraries] path = Yes
+    // The key names of [Libraries] that fit whole into the capacity of 10000;
+    // a name cut short there is left out, so that it is never taken for a
+    // missing library.
+    std::vector<std::string> libraries() const;
+    bool addLibrary(std::string_view path);  // [Libraries] path = Yes
     bool removeLibrary(std::string_view path);
     // Deletes [Libraries] and writes one key per path, in order.
     bool rewriteLibraries(const std::vector<std::string>& paths);
+    // The start-up load's rewrite, made from the file as it is now, under one
+    // lock: the `listed` paths that are still there first, in their order,
+    // then every other name the section holds now, in file order, less
+    // exactly the `missing` ones. A name another running copy added
+    // meanwhile, or one beyond the capacity, is kept; one it removed
+    // meanwhile stays removed.
+    bool dropMissingLibraries(const std::vector<std::string>& listed,
+                              const std::vector<std::string>& missing);
 
   private:
+    using PathsFromContent = std::function<std::vector<std::string>(std::string_view content)>;
+
     bool noted(bool written);
+    bool rewriteSection(const PathsFromContent& paths);
 
     std::string programFolder_;
     IniFile file_;

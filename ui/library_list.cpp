@@ -1,10 +1,10 @@
-#include "common/ascii_case.h"
 #include "library_list.h"
 
 #include <QCollator>
 #include <QComboBox>
 #include <QVariant>
 
+#include "common/ascii_case.h"
 #include "ini_text.h"
 #include "path_text.h"
 #include "platform.h"
@@ -33,10 +33,12 @@ LibraryList::LibraryList(QComboBox& combo, WrennetSettings& settings, Platform& 
 
 int LibraryList::load() {
     combo_.clear();
+    std::vector<std::string> missing;
     for (const std::string& name : settings_.libraries()) {
         if (platform_.fileExists(name)) {
             insertSorted(name);
         } else {
+            missing.push_back(name);
             platform_.showMessage(&messageParent_,
                                   "Library " + name + " not available.\nWill be removed from list.",
                                   MessageIcon::Stop, MessageButtons::Ok);
@@ -44,9 +46,11 @@ int LibraryList::load() {
     }
     std::vector<std::string> kept;
     for (int i = 0; i < count(); ++i) kept.push_back(entry(i));
-    // A path the file cannot hold stays listed for this session only; a failure
-    // on disk was reported by the settings. The window goes on either way.
-    settings_.rewriteLibraries(kept);
+    // Another running copy may have changed the list while a message was up:
+    // only the names found missing leave the file. A path the file cannot hold
+    // stays listed for this session only; a failure on disk was reported by
+    // the settings. The window goes on either way.
+    settings_.dropMissingLibraries(kept, missing);
 
     const std::string remembered = settings_.library();
     int found = -1;

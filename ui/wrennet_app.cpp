@@ -14,6 +14,20 @@ std::string ProgramFolder(std::string_view executablePath) {
     return std::string(executablePath.substr(0, slash + 1));
 }
 
+namespace {
+
+std::string UnsavedMessage(const std::string& path, WrennetSettings::UnsavedCause cause) {
+    if (cause == WrennetSettings::UnsavedCause::InUse) {
+        return "Wrennet's settings in " + path +
+               " are in use by another program.\nIt works on, but what you change is not "
+               "remembered.";
+    }
+    return "Wrennet cannot save its settings in " + path +
+           ".\nIt works on, but what you change is not remembered.";
+}
+
+}  // namespace
+
 WrennetApp::WrennetApp(Platform& platform, const FileReader& files)
     : platform_(platform), files_(files) {}
 
@@ -25,11 +39,9 @@ WrennetDlg& WrennetApp::startUp() {
         programFolder_,
         SettingsFolder(programFolder_, platform_.environmentVariable("XDG_CONFIG_HOME"),
                        platform_.environmentVariable("HOME")),
-        [this](const std::string& path) {
-            platform_.showMessage(window_.get(),
-                                  "Wrennet cannot save its settings in " + path +
-                                      ".\nIt works on, but what you change is not remembered.",
-                                  MessageIcon::Warning, MessageButtons::Ok);
+        [this](const std::string& path, WrennetSettings::UnsavedCause cause) {
+            platform_.showMessage(window_.get(), UnsavedMessage(path, cause), MessageIcon::Warning,
+                                  MessageButtons::Ok);
         });
     // Only a note for other programs; a failure was reported by the settings.
     settings_->writeAppPath();
