@@ -2,23 +2,10 @@
 
 #include <string>
 
-#include "slot_layout.h"
+#include "helper_name.h"
 
 namespace wrennet {
 namespace {
-
-bool IsRefusedByte(char c) {
-    const auto byte = static_cast<unsigned char>(c);
-    if (byte < 0x20 || byte == 0x7F || byte == ' ') return true;
-    return std::string_view(";&|`$<>()\\\"'*?[]{}!#~").find(c) != std::string_view::npos;
-}
-
-bool LeavesFolder(std::string_view valueText) {
-    for (const std::string& step : SplitAt(valueText, '/')) {
-        if (step == "..") return true;
-    }
-    return false;
-}
 
 // Single quotes keep every byte as it is; a quote inside is closed, escaped
 // and reopened.
@@ -39,19 +26,11 @@ std::string ShellQuoted(std::string_view text) {
 
 HelperStart BuildHelperCommand(std::string_view startUpLibraryPath, std::string_view valueText) {
     HelperStart start;
-    const std::string name(valueText);
-    for (const char c : valueText) {
-        if (IsRefusedByte(c)) {
-            start.messages.push_back({name + ": helper name holds characters that are not allowed.",
-                                      MessageIcon::Warning});
-            return start;
-        }
-    }
-    if (LeavesFolder(valueText)) {
-        start.messages.push_back(
-            {name + ": helper name leads out of the library's folder.", MessageIcon::Warning});
+    if (std::optional<Message> refusal = RefuseHelperName(valueText)) {
+        start.messages.push_back(std::move(*refusal));
         return start;
     }
+    const std::string name(valueText);
     const std::size_t slash = startUpLibraryPath.rfind('/');
     const std::string_view folder = slash == std::string_view::npos
                                         ? std::string_view()
@@ -64,11 +43,18 @@ HelperStart BuildHelperCommand(std::string_view startUpLibraryPath, std::string_
 }
 
 std::optional<Message> ReportHelperRun(const HelperCommand& command, int systemResult) {
+    if (systemResult == -1)
+        return Message{command.shown + " or CMD.EXE not found.", MessageIcon::Warning};
     // A wait status: the exit status in the second byte, no signal in the first.
-    const bool exited127 =
-        systemResult != -1 && (systemResult & 0x7F) == 0 && ((systemResult >> 8) & 0xFF) == 127;
-    if (systemResult != -1 && !exited127) return std::nullopt;
-    return Message{command.shown + " or CMD.EXE not found.", MessageIcon::Warning};
+    if ((systemResult & 0x7F) != 0) return std::nullopt;
+    switch ((systemResult >> 8) & 0xFF) {
+        case 127:
+            return Message{command.shown + " or CMD.EXE not found.", MessageIcon::Warning};
+        case 126:
+            return Message{command.shown + " is not executable.", MessageIcon::Warning};
+        default:
+            return std::nullopt;
+    }
 }
 
 }  // namespace wrennet

@@ -9,10 +9,8 @@
 namespace wrennet {
 
 // A parameter's helper application is named by text inside a library the
-// user did not write, and it is run through the shell. So the name may only
-// be a plain file name in (or below) the folder of the library selected at
-// start-up: no shell metacharacters, blanks or control characters, and no ".."
-// step out of that folder.
+// user did not write, and it is run through the shell, from the folder of the
+// library selected at start-up; RefuseHelperName decides which names may run.
 struct HelperCommand {
     std::string shown;  // folder + value text, as messages show it
     std::string shell;  // the same with the folder quoted, for /bin/sh -c
@@ -32,7 +30,9 @@ HelperStart BuildHelperCommand(std::string_view startUpLibraryPath, std::string_
 
 // What the result of running `command` (as std::system gives it) tells the
 // user: "<command> or CMD.EXE not found." when the shell could not be run (-1)
-// or reported the helper missing (exit status 127); nothing otherwise.
+// or reported the helper missing (exit status 127), "<command> is not
+// executable." when the shell found it but could not run it (exit status 126);
+// nothing otherwise.
 std::optional<Message> ReportHelperRun(const HelperCommand& command, int systemResult);
 
 }  // namespace wrennet

@@ -7,6 +7,7 @@
 #include "common/no_position.h"
 #include "common/replace_all.h"
 #include "documentation_block.h"
+#include "helper_name.h"
 #include "line_reader.h"
 #include "pending_lines.h"
 #include "prototype.h"
@@ -147,6 +148,12 @@ HelperLocation LocateHelper(const FileReader& files, std::string_view sourcePath
     HelperLocation location;
     const std::size_t slash = sourcePath.rfind('/');
     if (slash == kNoPosition || slash <= 4) return location;
+    // The button starts what it names, so it is offered only for a name that
+    // a parameter's helper could have too.
+    if (RefuseHelperName(helperName)) {
+        location.outcome = HelperLocation::Outcome::None;
+        return location;
+    }
     std::string candidate(sourcePath.substr(0, slash + 1));
     candidate.append(helperName);
     if (files.open(candidate)) {

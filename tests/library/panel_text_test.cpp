@@ -52,6 +52,7 @@ TEST(ChoiceList, JoinAndSelect) {
 TEST(HelperCommand, BuiltOrRefused) {
     const std::string chars = ": helper name holds characters that are not allowed.";
     const std::string leaves = ": helper name leads out of the library's folder.";
+    const std::string stepsBack = ": helper name steps back with \"..\", which is not allowed.";
     struct Case {
         std::string library = "/l/a.s79", value{}, shell{}, refusal{};  // shell "": refused
     };
@@ -62,7 +63,11 @@ TEST(HelperCommand, BuiltOrRefused) {
          .shell = "'/my libs/it'\\''s/'sub/t\xE9.exe"},
         {.value = "..x/t..exe", .shell = "'/l/'..x/t..exe"},
         {.value = "../t.exe", .refusal = leaves},
-        {.value = "a/..", .refusal = leaves},
+        {.value = "a/../../t.exe", .refusal = leaves},
+        {.value = "./../t.exe", .refusal = leaves},
+        // Back into the folder: refused, but it does not lead out.
+        {.value = "a/..", .refusal = stepsBack},
+        {.value = "sub/../t.exe", .refusal = stepsBack},
         {.value = "t.exe;rm", .refusal = chars},
         {.value = "$(id).exe", .refusal = chars},
         {.value = "a b.exe", .refusal = chars},
@@ -78,11 +83,13 @@ TEST(HelperCommand, BuiltOrRefused) {
 
     // What std::system returns: -1, or a wait status (exit status << 8, or a signal).
     const std::pair<int, bool> results[] = {{-1, true},      {127 << 8, true}, {0, false},
-                                            {1 << 8, false}, {127, false},     {126 << 8, false}};
+                                            {1 << 8, false}, {127, false},     {126 << 8, true}};
     for (const auto& [result, reported] : results) {
         EXPECT_EQ(ReportHelperRun({"/l/t.exe", "'/l/'t.exe"}, result).has_value(), reported)
             << result;
     }
+    EXPECT_EQ(ReportHelperRun({"/l/t.exe", "'/l/'t.exe"}, 126 << 8)->text,
+              "/l/t.exe is not executable.");
 }
 
 TEST(PanePositions, ParameterAndDeclaration) {

@@ -47,5 +47,24 @@ TEST(ReadWholeLibrary, PaneText) {
     }
 }
 
+// The &Helpers button starts what it names: a name a parameter's helper may
+// not have is never offered, even when the file it names exists.
+TEST(LocateHelper, OnlyNamesInsideTheFolder) {
+    testing::MemoryFiles files;
+    for (const char* path : {"/lib/src/calc.exe", "/lib/src/../outside/evil.exe",
+                             "/lib/src/sub/../calc.exe", "/lib/src/a;b.exe"}) {
+        files.add(path, "");
+    }
+    using Outcome = HelperLocation::Outcome;
+    const std::pair<std::string, Outcome> rows[] = {
+        {"calc.exe", Outcome::Found},       {"../outside/evil.exe", Outcome::None},
+        {"sub/../calc.exe", Outcome::None}, {"a;b.exe", Outcome::None},
+        {"missing.exe", Outcome::None},
+    };
+    for (const auto& [name, outcome] : rows) {
+        EXPECT_EQ(LocateHelper(files, "/lib/src/Port.c", name).outcome, outcome) << name;
+    }
+}
+
 }  // namespace
 }  // namespace wrennet

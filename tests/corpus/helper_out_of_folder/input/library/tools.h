@@ -1,0 +1,2 @@
+int Colour(int colour);
+int Shade(int shade);

@@ -1,0 +1,3 @@
+params
+library/tools.h
+int Colour(int colour)
