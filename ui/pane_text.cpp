@@ -4,6 +4,42 @@
 #include <cstring>
 
 namespace wrennet {
+namespace {
+
+// Bytes counted a block at a time, then one character at a time in the block
+// that holds the column.
+constexpr std::size_t kCountingBlock = 4096;
+
+bool IsContinuationByte(std::string_view bytes, std::size_t at, PaneEncoding encoding) {
+    return encoding == PaneEncoding::Utf8 && at < bytes.size() &&
+           (static_cast<unsigned char>(bytes[at]) & 0xC0) == 0x80;
+}
+
+// The byte where the character that covers `column` begins, and its column.
+std::pair<std::size_t, qsizetype> CharacterAtColumn(std::string_view bytes, qsizetype column,
+                                                    PaneEncoding encoding) {
+    std::size_t at = 0;
+    qsizetype counted = 0;
+    while (at < bytes.size()) {
+        std::size_t end = std::min(bytes.size(), at + kCountingBlock);
+        while (IsContinuationByte(bytes, end, encoding)) ++end;
+        const qsizetype units = PaneTextLength(bytes.substr(at, end - at), encoding);
+        if (counted + units > column) break;
+        counted += units;
+        at = end;
+    }
+    while (at < bytes.size()) {
+        std::size_t end = at + 1;
+        while (IsContinuationByte(bytes, end, encoding)) ++end;
+        const qsizetype units = PaneTextLength(bytes.substr(at, end - at), encoding);
+        if (counted + units > column) break;
+        counted += units;
+        at = end;
+    }
+    return {at, counted};
+}
+
+}  // namespace
 
 PaneText::PaneText(std::string bytes)
     : bytes_(std::move(bytes)), encoding_(PaneEncodingOf(bytes_)) {
@@ -42,6 +78,15 @@ qsizetype PaneText::lineLength(int line) const {
 }
 
 QString PaneText::lineText(int line) const { return ToPaneText(lineBytes(line), encoding_); }
+
+PaneText::Slice PaneText::lineSlice(int line, qsizetype fromColumn, qsizetype columns) const {
+    const std::string_view bytes = lineBytes(line);
+    const auto [start, column] = CharacterAtColumn(bytes, fromColumn, encoding_);
+    const std::string_view rest = bytes.substr(start);
+    const std::size_t length =
+        CharacterAtColumn(rest, fromColumn - column + columns, encoding_).first;
+    return {ToPaneText(rest.substr(0, length), encoding_), column};
+}
 
 QString PaneText::shown() const { return ToPaneText(bytes_, encoding_); }
 

@@ -26,6 +26,15 @@ class PaneText {
     qsizetype lineLength(int line) const;
     qsizetype longestLine() const { return longestLine_; }
     QString lineText(int line) const;
+    // What stands in columns [fromColumn, fromColumn + columns) of `line`, as
+    // far as whole characters go, and the column its first character stands
+    // in (before `fromColumn` when that splits a surrogate pair). A line of
+    // many megabytes is drawn from this, never decoded whole.
+    struct Slice {
+        QString text;
+        qsizetype column = 0;
+    };
+    Slice lineSlice(int line, qsizetype fromColumn, qsizetype columns) const;
     // The whole text as shown; it decodes all of it.
     QString shown() const;
     // The shown text from a column of one line to a column of a later one.

@@ -65,18 +65,23 @@ void SourcePane::paintEvent(QPaintEvent*) {
     const Place from = std::min(anchor_, cursor_);
     const Place to = std::max(anchor_, cursor_);
     const int width = characterWidth();
+    // A line of many megabytes laid out whole would take seconds and
+    // gigabytes at every paint: only the columns in view are drawn.
+    const qsizetype firstColumn = horizontalScrollBar()->value() / width;
+    const qsizetype columns = viewport()->width() / width + 2;
     for (int line = first; line < last; ++line) {
         const int top = (line - first) * height;
-        const QString text = lineText(line);
+        const PaneText::Slice shown = text_.lineSlice(line, firstColumn, columns);
         if (from != to && line >= from.line && line <= to.line) {
             // The selection stays visible while the pane does not have the focus.
             const qsizetype start = line == from.line ? from.column : 0;
-            const qsizetype end = line == to.line ? to.column : text.size() + 1;
+            const qsizetype end = line == to.line ? to.column : text_.lineLength(line) + 1;
             painter.fillRect(x + static_cast<int>(start) * width, top,
                              static_cast<int>(end - start) * width, height,
                              palette().brush(QPalette::Active, QPalette::Highlight));
         }
-        painter.drawText(x, top + metrics.ascent(), text);
+        painter.drawText(static_cast<int>(x + shown.column * width), top + metrics.ascent(),
+                         shown.text);
     }
     if (!hasFocus()) return;
     // A keyboard user sees where the focus is, and where the caret stands:
