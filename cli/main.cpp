@@ -2,7 +2,9 @@
 // Never touches Wrennet.ini: the library and the function come from the
 // command line, exactly as they would stand in the two combos.
 
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <iostream>
 #include <string>
 #include <string_view>
@@ -43,13 +45,35 @@ int Usage() {
     return kUsageStatus;
 }
 
-int Report(const wrennet::cli::CommandOutcome& outcome) {
+// A script that gets exit status 0 relies on the output being all there; a
+// full disk or a closed pipe must not pass for success. The errno of the
+// failed write, or 0 when everything was written.
+int OutputError() {
+    errno = 0;
     std::cout.flush();
+    if (std::cout.good() && std::fflush(stdout) == 0 && std::ferror(stdout) == 0) return 0;
+    return errno != 0 ? errno : EIO;
+}
+
+int ReportUnwritten(int error) {
+    Write(stderr, "Could not write the output: ");
+    Write(stderr, std::strerror(error));
+    Write(stderr, "\n");
+    return 1;
+}
+
+int Finish(int status) {
+    const int error = OutputError();
+    return error == 0 ? status : ReportUnwritten(error);
+}
+
+int Report(const wrennet::cli::CommandOutcome& outcome) {
+    const int error = OutputError();
     for (const wrennet::Message& message : outcome.messages) {
         Write(stderr, message.text);
         Write(stderr, "\n");
     }
-    return outcome.status;
+    return error == 0 ? outcome.status : ReportUnwritten(error);
 }
 
 }  // namespace
@@ -63,11 +87,11 @@ int main(int argc, char** argv) {
     if (argc == 2 && (command == "--help" || command == "-h")) {
         Write(stdout, kUsage);
         Write(stdout, kAbout);
-        return 0;
+        return Finish(0);
     }
     if (argc == 2 && command == "--version") {
         Write(stdout, "Wrennet " WRENNET_VERSION "\n");
-        return 0;
+        return Finish(0);
     }
     const std::vector<std::string> args(argv + 2, argv + argc);
     const wrennet::PosixFileReader files;
