@@ -8,6 +8,7 @@
 #include <optional>
 #include <string_view>
 
+#include "common/start_async.h"
 #include "line_reader.h"
 #include "span_scanner.h"
 
@@ -86,9 +87,8 @@ PrototypeCollector GatherInHalves(const ByteSource& source, std::uint64_t size, 
                                   const MakeCollector& make) {
     const std::optional<Cut> cut = CutFrom(source, size / 2, kind);
     if (!cut) return std::move(ScanRange(source, 0, kToTheEnd, make, false).collector);
-    auto second = std::async(std::launch::async, [&] {
-        return ScanRange(source, cut->at, kToTheEnd, make, cut->inComment);
-    });
+    auto second =
+        StartAsync([&] { return ScanRange(source, cut->at, kToTheEnd, make, cut->inComment); });
     Half first = ScanRange(source, 0, cut->at, make, false);
     Half rest = second.get();
     if (!first.reachedEnd) return std::move(first.collector);

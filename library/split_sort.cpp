@@ -4,6 +4,7 @@
 #include <future>
 #include <string_view>
 
+#include "common/start_async.h"
 #include "entry_sorter.h"
 
 namespace wrennet {
@@ -49,7 +50,7 @@ std::vector<std::uint32_t> SortedSide(const Part& part, std::string_view pivot, 
 std::vector<std::uint32_t> SortedInTwo(const Part& part) {
     if (part.size() == 0) return {};
     const std::string_view pivot = Pivot(part);
-    auto after = std::async(std::launch::async, [&] { return SortedSide(part, pivot, false); });
+    auto after = StartAsync([&] { return SortedSide(part, pivot, false); });
     std::vector<std::uint32_t> order = SortedSide(part, pivot, true);
     const std::vector<std::uint32_t> rest = after.get();
     order.insert(order.end(), rest.begin(), rest.end());

@@ -1,14 +1,15 @@
 #include "library_check_ahead.h"
 
+#include "common/start_async.h"
+
 namespace wrennet {
 
 LibraryCheckAhead::LibraryCheckAhead(const FileReader& files, const std::string& path,
                                      const std::string& lastChoice)
     : files_(files), path_(path), lastChoice_(lastChoice) {
     if (path.empty()) return;
-    check_ = std::async(std::launch::async, [&files, path, lastChoice] {
-        return CheckLibraryFile(files, path, lastChoice);
-    });
+    check_ = StartAsync(
+        [&files, path, lastChoice] { return CheckLibraryFile(files, path, lastChoice); });
 }
 
 LibraryCheck LibraryCheckAhead::take(const std::string& path, const std::string& lastChoice) {

@@ -16,6 +16,7 @@
 #include "about_dlg.h"
 #include "call_text.h"
 #include "click_label.h"
+#include "common/start_async.h"
 #include "function_list_model.h"
 #include "last_choice.h"
 #include "platform.h"
@@ -106,8 +107,8 @@ void WrennetDlg::setUp(LibraryCheckAhead& checkAhead) {
         // The pane's copy of the library is read while its functions are
         // checked: both only read the same file, and the check's messages
         // still come first.
-        std::future<PaneLibrary> library = std::async(
-            std::launch::async, [this] { return ReadForPane(files_, startUpLibraryPath_); });
+        std::future<PaneLibrary> library =
+            StartAsync([this] { return ReadForPane(files_, startUpLibraryPath_); });
         if (showCheck(checkAhead.take(startUpLibraryPath_, settings_.choice()))) {
             setPaneText({});
             showPaneLibrary(library.get());
