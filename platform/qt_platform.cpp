@@ -20,6 +20,7 @@
 #include <thread>
 
 #include "clib_browse.h"
+#include "common/retry_on_interrupt.h"
 #include "display_text.h"
 #include "file_status.h"
 #include "path_text.h"
@@ -101,7 +102,9 @@ int QtPlatform::runHelperCommand(QWidget* window, const std::string& command) {
     pid_t pid = 0;
     if (posix_spawn(&pid, "/bin/sh", nullptr, nullptr, arguments, environ) != 0) return -1;
     int status = 0;
-    if (window == nullptr) return waitpid(pid, &status, 0) == pid ? status : -1;
+    if (window == nullptr) {
+        return RetryOnInterrupt([&] { return waitpid(pid, &status, 0); }) == pid ? status : -1;
+    }
 
     // The window is painted meanwhile but takes no input, and closing it ends
     // the wait; a helper that never returns cannot hold it forever.
@@ -113,7 +116,7 @@ int QtPlatform::runHelperCommand(QWidget* window, const std::string& command) {
     bool exited = false;
     QTimer poll;
     QObject::connect(&poll, &QTimer::timeout, &loop, [&] {
-        const pid_t done = waitpid(pid, &status, WNOHANG);
+        const pid_t done = RetryOnInterrupt([&] { return waitpid(pid, &status, WNOHANG); });
         if (done == pid || (done == -1 && errno == ECHILD)) {
             exited = true;
             loop.quit();
@@ -129,7 +132,7 @@ int QtPlatform::runHelperCommand(QWidget* window, const std::string& command) {
     // The helper runs on by itself; it is collected whenever it ends.
     std::thread([pid] {
         int ignored = 0;
-        waitpid(pid, &ignored, 0);
+        RetryOnInterrupt([&] { return waitpid(pid, &ignored, 0); });
     }).detach();
     return 0;
 }
