@@ -125,6 +125,12 @@ const std::string& LibrarySet::path(FunctionRef function) const {
     return libraries_[function.library].path;
 }
 
+const FunctionInfo* LibrarySet::infoIfRead(FunctionRef function) const {
+    const auto& infos = libraries_[function.library].infos;
+    const auto cached = infos.find(function.entry);
+    return cached == infos.end() ? nullptr : cached->second.get();
+}
+
 const FunctionInfo& LibrarySet::info(FunctionRef function) {
     Library& library = libraries_[function.library];
     std::unique_ptr<FunctionInfo>& cached = library.infos[function.entry];

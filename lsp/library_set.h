@@ -54,6 +54,8 @@ class LibrarySet {
     // Read from the library's documentation at the first question, then kept
     // until the library is rescanned.
     const FunctionInfo& info(FunctionRef function);
+    // The same when it has been read already; nullptr otherwise.
+    const FunctionInfo* infoIfRead(FunctionRef function) const;
 
   private:
     struct Stamp {
