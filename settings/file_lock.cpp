@@ -18,11 +18,12 @@ namespace {
 
 FileDescriptor OpenLockFile(const std::string& lockPath) {
     FileDescriptor file(RetryOnInterrupt(
-        [&] { return ::open(lockPath.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644); }));
-    // An existing lock file in a folder we may not write still serves readers.
+        [&] { return ::open(lockPath.c_str(), O_RDWR | O_CREAT | O_NONBLOCK | O_CLOEXEC, 0644); }));
+    // An existing lock file in a folder we may not write still serves readers;
+    // neither open may wait, should a FIFO stand in its place.
     if (!file.isOpen()) {
-        file = FileDescriptor(
-            RetryOnInterrupt([&] { return ::open(lockPath.c_str(), O_RDONLY | O_CLOEXEC); }));
+        file = FileDescriptor(RetryOnInterrupt(
+            [&] { return ::open(lockPath.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC); }));
     }
     return file;
 }
