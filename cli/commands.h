@@ -1,3 +1,4 @@
+// wrennet-cli's commands: list, lookup and the rest, each writing its answer.
 #pragma once
 
 #include <ostream>

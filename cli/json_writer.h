@@ -1,3 +1,4 @@
+// The JSON that wrennet-cli prints: strings as the window shows them, objects and lists.
 #pragma once
 
 #include <nlohmann/json.hpp>

@@ -1,3 +1,4 @@
+// ASCII-only letter case: folding and comparing bytes without the locale.
 #pragma once
 
 #include <string_view>

@@ -1,3 +1,4 @@
+// Byte classes (digits, letters, blanks) as the C locale has them, fixed.
 #pragma once
 
 namespace wrennet {

@@ -1,3 +1,4 @@
+// An owned file descriptor, closed on every way out.
 #pragma once
 
 #include <unistd.h>

@@ -1,3 +1,4 @@
+// kNoPosition: what a search over bytes answers when it finds nothing.
 #pragma once
 
 #include <cstddef>

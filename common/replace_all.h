@@ -1,3 +1,4 @@
+// ReplaceAll: every occurrence of one text replaced by another.
 #pragma once
 
 #include <algorithm>

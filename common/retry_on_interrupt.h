@@ -1,3 +1,4 @@
+// RetryOnInterrupt: a system call repeated while a signal interrupts it.
 #pragma once
 
 #include <cerrno>

@@ -1,3 +1,4 @@
+// FUZZ_CHECK: a property that aborts the fuzzer's run when it fails.
 #pragma once
 
 // A property that fails aborts the run, so that libFuzzer keeps the input.

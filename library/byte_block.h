@@ -1,3 +1,4 @@
+// ByteBlock and WideByteBlock: 64 bytes compared with a byte value at once.
 #pragma once
 
 #include <cstddef>

@@ -1,3 +1,4 @@
+// The call text that Copy puts on the clipboard, built from the slots.
 #pragma once
 
 #include <array>

@@ -1,3 +1,4 @@
+// Flag lists: a value text's "|" pieces offered, the selection joined again.
 #pragma once
 
 #include <cstddef>

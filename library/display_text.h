@@ -1,3 +1,4 @@
+// Bytes as the window shows them: UTF-8 when valid, else Windows-1252.
 #pragma once
 
 #include <string>

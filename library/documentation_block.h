@@ -1,3 +1,4 @@
+// Documentation blocks: their openers and the lines as the readers see them.
 #pragma once
 
 #include <string_view>

@@ -1,3 +1,4 @@
+// EntryList: a scan's function entries, their texts in one buffer.
 #pragma once
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// EntrySorter: function entries in the order the function combo lists them.
 #pragma once
 
 #include <algorithm>

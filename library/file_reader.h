@@ -1,3 +1,4 @@
+// FileReader and ByteSource: how the core opens and reads files.
 #pragma once
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// Where a header piece holds the bytes that decide whether it declares a function.
 #pragma once
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// The last choice: which entry the combo selects after a scan, and its rewrite.
 #pragma once
 
 #include <cstddef>

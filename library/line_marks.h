@@ -1,3 +1,4 @@
+// Where the bytes that matter to the parameter reader stand in a line.
 #pragma once
 
 #include <cstddef>

@@ -1,3 +1,4 @@
+// LineReader: a file read in the pieces every reader of the core sees.
 #pragma once
 
 #include <cstddef>

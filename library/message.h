@@ -1,3 +1,4 @@
+// Message: what the core hands back for the window or the CLI to show.
 #pragma once
 
 #include <string>

@@ -1,3 +1,4 @@
+// Where in the pane text a name-label click scrolls to.
 #pragma once
 
 #include <cstddef>

@@ -1,3 +1,4 @@
+// ReadParamChoices: a function's parameter slots from its documentation.
 #pragma once
 
 #include <array>

@@ -1,3 +1,4 @@
+// Parameter helpers: the command that starts one, and what its result says.
 #pragma once
 
 #include <optional>

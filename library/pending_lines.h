@@ -1,3 +1,4 @@
+// PendingLines: the lines of the documentation block being read.
 #pragma once
 
 #include <cstddef>

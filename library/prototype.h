@@ -1,3 +1,4 @@
+// Prototype normalisation and splitting: the texts the lists and lookups compare.
 #pragma once
 
 #include <cstddef>

@@ -1,3 +1,4 @@
+// The range check made when the user leaves a value edit.
 #pragma once
 
 #include <optional>

@@ -1,3 +1,4 @@
+// ReallocArray: a growing array of plain items that moves without copying.
 #pragma once
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// RepeatTable: notices texts written before while a list is written.
 #pragma once
 
 #include <algorithm>

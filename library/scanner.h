@@ -1,3 +1,4 @@
+// The library scan: a file's function entries, its kind and its messages.
 #pragma once
 
 #include <optional>

@@ -1,3 +1,4 @@
+// SlotLayout: what a parameter slot offers, from its value text.
 #pragma once
 
 #include <string>

@@ -1,3 +1,4 @@
+// The source lookup: a function's documentation and definition, and its helper.
 #pragma once
 
 #include <string>

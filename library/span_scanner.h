@@ -1,3 +1,4 @@
+// FeedSpan: the pieces of a span handed to the collector without a line reader.
 #pragma once
 
 #include <string_view>

@@ -1,3 +1,4 @@
+// ScanInHalves: a large library listed on two threads.
 #pragma once
 
 #include <cstdint>

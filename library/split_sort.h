@@ -1,3 +1,4 @@
+// OrderInTwo and SortedOrder: the function order worked out on two threads.
 #pragma once
 
 #include <cstdint>

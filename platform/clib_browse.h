@@ -1,3 +1,4 @@
+// The program's own file-open dialog.
 #pragma once
 
 #include <QFileDialog>

@@ -1,3 +1,4 @@
+// FakePlatform: a platform that records what it is asked, for tests.
 #pragma once
 
 #include <QStringList>

@@ -1,3 +1,4 @@
+// Questions about a path asked of the file system on its own bytes.
 #pragma once
 
 #include <string>

@@ -1,3 +1,4 @@
+// Paths as bytes and as the text Qt widgets hold.
 #pragma once
 
 #include <QString>

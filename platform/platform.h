@@ -1,3 +1,4 @@
+// Platform: everything the window asks of the desktop.
 #pragma once
 
 #include <chrono>

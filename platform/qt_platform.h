@@ -1,3 +1,4 @@
+// QtPlatform: the desktop as Qt offers it.
 #pragma once
 
 #include "platform.h"

@@ -1,3 +1,4 @@
+// FileLock: an advisory lock beside the settings file.
 #pragma once
 
 #include <chrono>

@@ -1,3 +1,4 @@
+// IniFile: the settings file on disk, read afresh and written whole.
 #pragma once
 
 #include <chrono>

@@ -1,3 +1,4 @@
+// The lines of a settings file, as offsets into its bytes.
 #pragma once
 
 #include <cstddef>

@@ -1,3 +1,4 @@
+// The settings operations as pure functions over the bytes of the file.
 #pragma once
 
 #include <cstddef>

@@ -1,3 +1,4 @@
+// Where Wrennet.ini lives: the program folder or the configuration folder.
 #pragma once
 
 #include <string>

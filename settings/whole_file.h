@@ -1,3 +1,4 @@
+// A whole file's bytes, or why there are none.
 #pragma once
 
 #include <sys/types.h>

@@ -1,3 +1,4 @@
+// WrennetSettings: typed access to the keys of Wrennet.ini.
 #pragma once
 
 #include <functional>

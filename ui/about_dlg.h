@@ -1,3 +1,4 @@
+// AboutDlg: the About box.
 #pragma once
 
 #include <QDialog>

@@ -1,3 +1,4 @@
+// ClickLabel: a label that reports clicks.
 #pragma once
 
 #include <QLabel>

@@ -1,3 +1,4 @@
+// Dialog units: layout rectangles that scale with the dialog font.
 #pragma once
 
 #include <QFont>

@@ -1,3 +1,4 @@
+// FunctionListModel: the function combo's items.
 #pragma once
 
 #include <QAbstractListModel>

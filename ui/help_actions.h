@@ -1,3 +1,4 @@
+// HelpActions: the window's help, Setup and helper buttons.
 #pragma once
 
 #include <string>

@@ -1,3 +1,4 @@
+// LibraryCheckAhead: the last session's library checked while the window is built.
 #pragma once
 
 #include <future>

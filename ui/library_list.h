@@ -1,3 +1,4 @@
+// LibraryList: the known libraries, in the library combo and the settings.
 #pragma once
 
 #include <optional>

@@ -1,3 +1,4 @@
+// MainWindowControls: the main window's controls and their layout.
 #pragma once
 
 #include <QFont>

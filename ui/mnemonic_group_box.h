@@ -1,3 +1,4 @@
+// MnemonicGroupBox: a frame drawn behind controls, whose mnemonic moves the focus.
 #pragma once
 
 #include <QGroupBox>

@@ -1,3 +1,4 @@
+// PaneLibrary: a whole library as the source pane takes it.
 #pragma once
 
 #include <string>

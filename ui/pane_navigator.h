@@ -1,3 +1,4 @@
+// PaneNavigator: the scrolls of the source pane that label clicks ask for.
 #pragma once
 
 #include <cstddef>

@@ -1,3 +1,4 @@
+// PaneText: the source pane's bytes, how they read and where their lines start.
 #pragma once
 
 #include <QString>

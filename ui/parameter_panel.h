@@ -1,3 +1,4 @@
+// ParameterPanel: the value slots of the lower band of the main window.
 #pragma once
 
 #include <QHash>

@@ -1,3 +1,4 @@
+// PopupComboBox: a combo that reports its list opening and closing.
 #pragma once
 
 #include <QComboBox>

@@ -1,3 +1,4 @@
+// LoadResources: the icons compiled into the program.
 #pragma once
 
 namespace wrennet {

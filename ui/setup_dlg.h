@@ -1,3 +1,4 @@
+// SetupDlg: the Setup dialog and the fields it edits.
 #pragma once
 
 #include <QDialog>

@@ -1,3 +1,4 @@
+// Core bytes as the text the window shows, and typed text back as bytes.
 #pragma once
 
 #include <QString>

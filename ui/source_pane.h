@@ -1,3 +1,4 @@
+// SourcePane: the read-only pane that shows a library or a function.
 #pragma once
 
 #include <QAbstractScrollArea>

@@ -1,3 +1,4 @@
+// WrennetApp: the program start, from the program folder to the running window.
 #pragma once
 
 #include <memory>

@@ -1,3 +1,4 @@
+// WrennetDlg: the main window.
 #pragma once
 
 #include <QDialog>

@@ -1,3 +1,4 @@
+// Generated library files of a chosen size for the benchmarks.
 #pragma once
 
 #include <cstddef>

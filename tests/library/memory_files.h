@@ -1,3 +1,4 @@
+// Files served from memory for the library tests.
 #pragma once
 
 #include <algorithm>

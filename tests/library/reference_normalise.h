@@ -1,3 +1,4 @@
+// The prototype normalisation written the slow, obvious way, as an oracle.
 #pragma once
 
 // The prototype normalisation written the slow, obvious way: nine replace-all

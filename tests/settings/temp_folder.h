@@ -1,3 +1,4 @@
+// TempFolder: a fresh folder for one test.
 #pragma once
 
 #include <unistd.h>

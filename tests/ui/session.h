@@ -1,3 +1,4 @@
+// Session: the program run in a folder of its own, for the window tests.
 #pragma once
 
 #include <QApplication>
