@@ -46,9 +46,9 @@ const char* FieldName(SlotField field) { return field == SlotField::Combo ? "com
 
 // One line per entry, gathered in blocks of 64 KiB: a huge library must not
 // need its list twice in memory. The texts lie in file order and are read in
-// list order, so each is asked for a few entries ahead. Against a stream
-// insertion per entry, the copying fell from 11 % to 4 % of the profile of
-// listing the C headers of a Debian system (165,667 entries).
+// list order, so each is asked for a few entries ahead. A stream insertion
+// per entry made the copying a large share of a listing: see the C headers
+// benchmark in bench/README.md.
 void WriteEntries(const EntryList& entries, std::ostream& out) {
     constexpr std::size_t kBlock = 64 * 1024;
     constexpr std::size_t kAhead = 16;

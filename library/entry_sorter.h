@@ -121,8 +121,8 @@ class EntrySorter {
     // to case): the sort goes straight past them. Generated libraries often
     // name every function alike ("int Function000123(...)"): keys that start
     // after the shared part settle most of the order in one sort, where keys
-    // that hold it leave large tied groups for going deeper (the window's
-    // header of 100,000 such declarations: its sort 1.7x faster).
+    // that hold it leave large tied groups for going deeper (see the window
+    // benchmark in bench/README.md).
     std::size_t SharedBytes(std::size_t begin, std::size_t end, std::size_t depth) const {
         const Key& first = keys_[begin];
         const std::string_view firstText(first.text, first.size);

@@ -48,9 +48,9 @@ inline void KeepFirst(std::size_t& mark, std::uint64_t hits, std::size_t blockSt
 }  // namespace header_marks
 
 // MarkHeaderPiece with blocks of either width (ByteBlock, WideByteBlock).
-// Against a search per mark, on the pieces the header scan feeds: 2.2x faster
-// on the C headers of a Debian system, 1.7-2x on generated headers. The pieces
-// hold ~60 bytes, and six searches pay six times for getting started.
+// One pass for all marks rather than a search per mark: the pieces the header
+// scan feeds hold ~60 bytes, and six searches pay six times for getting
+// started (see the C headers benchmark in bench/README.md).
 template <class Block>
 std::size_t MarkHeaderPieceWith(std::string_view span, std::size_t start, HeaderMarks& marks) {
     marks = HeaderMarks{};

@@ -18,9 +18,9 @@ struct LineMarks {
 };
 
 // The marks of one line, found in one pass since nearly every line of a source
-// file has none of them. Looking at eight bytes at a time, instead of making
-// five plain searches (the oracle in the tests), takes about a tenth off the
-// LookupAndParams/64MB benchmark (about 320 ms against 350 ms).
+// file has none of them: eight bytes at a time rather than five plain
+// searches (the oracle in the tests); see the core benchmark
+// LookupAndParams/64MB in bench/README.md.
 LineMarks MarkLine(std::string_view line);
 
 }  // namespace wrennet

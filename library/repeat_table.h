@@ -20,9 +20,8 @@ namespace wrennet {
 //
 // The first texts are a trial: only their hashes are noted, and at its end the
 // table is filled from them, or let go of when few repeat (a generated library
-// of distinct names would only pay for it). A dense header of such names
-// (6.4 MB) lost 1.8 ms of its 7 ms scan to a table filled text by text from
-// the start; to this one, nothing measurable.
+// of distinct names would only pay for it; see the core benchmark
+// ScanDenseHeader/6.4MB in bench/README.md).
 class RepeatTable {
   public:
     // An entry written before with exactly the bytes of `text`, or nullopt
@@ -41,8 +40,8 @@ class RepeatTable {
         }
         // Repeats come in runs, a header copied whole into another: the entry
         // after the last one matched is usually the next match. Asked first,
-        // it spares the hash and two reads from anywhere in memory for 97 % of
-        // the repeats in the C headers of a Debian system (the scan 1.2x faster).
+        // it spares the hash and two reads from anywhere in memory for most
+        // repeats (see the C headers benchmark in bench/README.md).
         if (const std::uint32_t next = lastMatch_ + 1; next < index && textOf(next) == text) {
             return lastMatch_ = next;
         }
@@ -64,9 +63,8 @@ class RepeatTable {
 
   private:
     // Libraries tend to start with their own declarations and repeat those of
-    // others later (the first 2,048 entries of the C headers of a Debian system
-    // are 99 % distinct, the first 4,096 are 89 %, the first 8,192 are 71 %):
-    // the trial is not short, and little repetition is enough.
+    // others later (bench/README.md gives the share for the C headers): the
+    // trial is not short, and little repetition is enough.
     static constexpr std::size_t kTrial = 4096;
     // A slot holds the top half of its text's hash beside its entry number plus
     // one, so that a probe reads that entry's bytes only when the hashes agree.

@@ -51,8 +51,9 @@ void AppendExpandingTabs(std::string_view line, std::string& out) {
 
 // The whole of a file that can be read at offsets, when it holds neither a
 // tab nor a NUL: then its pieces, joined, are its bytes. Otherwise nothing,
-// and the source's own stream is still at its start. Against the piece walk:
-// 15-17x on a generated 5 MB header.
+// and the source's own stream is still at its start. Most libraries are such
+// files, and the piece walk is slow for what it gives them (see the window
+// benchmark in bench/README.md).
 std::optional<std::string> ReadPlainWhole(const ByteSource& source) {
     const std::optional<std::uint64_t> size = source.size();
     if (!size || *size >= std::string().max_size()) return std::nullopt;

@@ -20,8 +20,8 @@ namespace wrennet {
 // half leaves the second unlisted. Without a line end near the middle, one
 // thread reads it all.
 //
-// Against one thread, on 2 cores: 1.80x on the C headers of a Debian system
-// (82 MB), 1.60x on a generated 64 MB header with documentation comments.
+// See the C headers and ScanHeader/64MB benchmarks in bench/README.md for
+// the gain on two cores.
 EntryList ScanInHalves(const ByteSource& source, std::uint64_t size, LibraryKind kind);
 
 // The same for a check of the last choice, where no list is kept.

@@ -96,9 +96,8 @@ std::vector<std::uint32_t> OrderInTwo(const EntryList& entries) {
     return SortedInTwo(all);
 }
 
-// Against sorting every entry (on two threads): 1.7x faster on the C headers
-// of a Debian system (5.7 ms against 9.9 ms), where six entries in seven
-// repeat an earlier text.
+// Only the first of equal texts is sorted: in large libraries most entries
+// repeat an earlier text (see the C headers benchmark in bench/README.md).
 std::vector<std::uint32_t> SortedOrder(const EntryList& entries) {
     Part firsts{entries, {}};
     for (std::uint32_t i = 0; i < entries.size(); ++i) {

@@ -14,9 +14,8 @@ namespace wrennet {
 // ties still go by it. One large class of equal texts may leave one part
 // with nearly everything; the order is the same, only slower.
 //
-// Against one thread, on 2 cores: 1.59x on the 165,667 entries of the C
-// headers of a Debian system, 1.45x on a generated header of 100,000
-// distinct ones.
+// See the C headers and window benchmarks in bench/README.md for the gain on
+// two cores.
 std::vector<std::uint32_t> OrderInTwo(const EntryList& entries);
 
 // The order the function combo lists the entries in (as EntrySorter gives

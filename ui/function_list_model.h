@@ -21,9 +21,8 @@ class FunctionListModel final : public QAbstractListModel {
 
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
     // The list view asks for the index of every row each time it lays the
-    // list out; answered without the base class's virtual size checks, the
-    // opening of a 100,000-function list lost a quarter of Qt's share
-    // (4.3 ms to 3.3 ms).
+    // list out; answered without the base class's virtual size checks (see
+    // the window benchmark in bench/README.md).
     QModelIndex index(int row, int column,
                       const QModelIndex& parent = QModelIndex()) const override;
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;

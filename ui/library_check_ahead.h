@@ -14,9 +14,7 @@ namespace wrennet {
 // a start shows that library again, and building the window takes about as
 // long as checking a large one. The pane's copy of the library is read later,
 // beside what is left of the check, so that three threads never share the
-// two cores with the building. Set-up with the window benchmark's header of
-// 100,000 functions against the core scan, median of 7 runs: 1.36-1.40x,
-// against 1.47-1.49x with the pane's copy read ahead instead.
+// two cores with the building (see the window benchmark in bench/README.md).
 //
 // `files` must open files from several threads at once, and outlive this.
 class LibraryCheckAhead {

@@ -65,8 +65,9 @@ PopupComboBox::PopupComboBox(QWidget* parent, ScrollBarSide side) : QComboBox(pa
     setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     setMinimumContentsLength(1);
     // A one-column table without headers or grid shows the items as a list
-    // does, but lays out its rows as one block of equal heights: a list view
-    // places each row in turn, 4 ms for 100,000 functions at every opening.
+    // does, but lays out its rows as one block of equal heights, where a list
+    // view places each row in turn at every opening (see the window benchmark
+    // in bench/README.md).
     auto* table = new QTableView(this);
     table->horizontalHeader()->hide();
     table->verticalHeader()->hide();
