@@ -7,7 +7,7 @@
 
 #include "fuzz_check.h"
 #include "prototype.h"
-#include "reference_normalise.h"
+#include "tests/support/reference_normalise.h"
 
 using wrennet::fuzz::Check;
 

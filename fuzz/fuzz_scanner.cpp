@@ -14,10 +14,10 @@
 #include "header_marks.h"
 #include "last_choice.h"
 #include "line_reader.h"
-#include "memory_files.h"
 #include "scanner.h"
 #include "split_scan.h"
 #include "split_sort.h"
+#include "tests/support/memory_files.h"
 
 namespace {
 

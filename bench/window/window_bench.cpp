@@ -16,13 +16,13 @@
 #include <functional>
 #include <string>
 
-#include "../../tests/settings/temp_folder.h"
-#include "fake_platform.h"
 #include "file_reader.h"
 #include "param_choices.h"
 #include "popup_combo_box.h"
 #include "scanner.h"
 #include "source_lookup.h"
+#include "tests/support/fake_platform.h"
+#include "tests/support/temp_folder.h"
 #include "wrennet_app.h"
 #include "wrennet_dlg.h"
 

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "library_check_ahead.h"
-#include "memory_files.h"
+#include "tests/support/memory_files.h"
 
 namespace wrennet {
 namespace {

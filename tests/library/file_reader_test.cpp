@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
-#include "../settings/temp_folder.h"
+#include "tests/support/temp_folder.h"
 
 namespace wrennet {
 namespace {

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "memory_files.h"
+#include "tests/support/memory_files.h"
 
 namespace wrennet {
 namespace {

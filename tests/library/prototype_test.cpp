@@ -5,7 +5,7 @@
 #include <random>
 #include <string>
 
-#include "reference_normalise.h"
+#include "tests/support/reference_normalise.h"
 
 namespace wrennet {
 namespace {

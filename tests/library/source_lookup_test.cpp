@@ -5,7 +5,7 @@
 
 #include <gtest/gtest.h>
 
-#include "memory_files.h"
+#include "tests/support/memory_files.h"
 
 namespace wrennet {
 namespace {

@@ -10,8 +10,8 @@
 #include "header_marks.h"
 #include "last_choice.h"
 #include "line_reader.h"
-#include "memory_files.h"
 #include "split_scan.h"
+#include "tests/support/memory_files.h"
 
 namespace wrennet {
 namespace {

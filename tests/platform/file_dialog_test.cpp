@@ -5,9 +5,9 @@
 #include <QTest>
 #include <filesystem>
 
-#include "../settings/temp_folder.h"
 #include "clib_browse.h"
 #include "path_text.h"
+#include "tests/support/temp_folder.h"
 
 using wrennet::testing::TempFolder;
 

@@ -11,7 +11,7 @@
 #include <random>
 #include <string>
 
-#include "temp_folder.h"
+#include "tests/support/temp_folder.h"
 
 namespace wrennet {
 namespace {

@@ -15,8 +15,8 @@
 #include "common/file_descriptor.h"
 #include "ini_file.h"
 #include "ini_text.h"
-#include "temp_folder.h"
 #include "temporary_file.h"
+#include "tests/support/temp_folder.h"
 #include "wrennet_settings.h"
 
 namespace wrennet {

@@ -10,7 +10,7 @@
 
 #include "common/replace_all.h"
 #include "settings_location.h"
-#include "temp_folder.h"
+#include "tests/support/temp_folder.h"
 
 namespace wrennet {
 namespace {

@@ -8,8 +8,8 @@
 #include <QTest>
 #include <QTimer>
 
-#include "../settings/temp_folder.h"
 #include "qt_platform.h"
+#include "tests/support/temp_folder.h"
 
 using wrennet::testing::TempFolder;
 

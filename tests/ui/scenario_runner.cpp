@@ -15,10 +15,10 @@
 // The user's hands; items and columns count from 0:
 //   click C, key [C] Ctrl+A (to C, else where the focus is), type EDIT TEXT,
 //   focus C, open COMBO, close COMBO [ITEM] (none keeps the selection),
-//   choose PROTOTYPE, select LIST ITEM..., drag PANE COLUMN LINE COLUMN LINE
-//   (Shift held at the end), deactivate (another program takes the focus),
-//   activate, wait-for-focus C, enter valueEditN (entered again without
-//   leaving it)
+//   choose PROTOTYPE, select LIST ITEM... (a click, then Ctrl+clicks),
+//   drag PANE COLUMN LINE COLUMN LINE (Shift held at the end), deactivate
+//   (another program takes the focus), activate, wait-for-focus C,
+//   enter valueEditN (a click on it)
 // What the user sees: show C|pane|pane-top|library|settings|focus|controls
 //
 //   scenario_runner CASE_DIR...
@@ -36,6 +36,7 @@
 
 #include "common/replace_all.h"
 #include "session.h"
+#include "shown_controls.h"
 
 using namespace wrennet::testing;
 using wrennet::PopupComboBox;
@@ -60,38 +61,6 @@ std::string Unescape(const std::string& text) {
         }
     }
     return bytes;
-}
-
-// The text of a control that holds one; a button's says whether it is checked.
-std::string Text(QWidget* w) {
-    if (auto* pane = qobject_cast<wrennet::SourcePane*>(w))
-        return pane->toPlainText().toStdString();
-    if (auto* edit = qobject_cast<QLineEdit*>(w)) return edit->text().toStdString();
-    if (auto* combo = qobject_cast<QComboBox*>(w)) return combo->currentText().toStdString();
-    if (auto* label = qobject_cast<QLabel*>(w)) return label->text().toStdString();
-    if (auto* button = qobject_cast<QAbstractButton*>(w))
-        return button->text().toStdString() + (button->isChecked() ? " (checked)" : "");
-    return "";
-}
-
-// A control as the user sees it: "(hidden)" when he cannot; a list's items,
-// "*" before the current or selected ones, else its text.
-std::string Describe(QWidget* w) {
-    std::string text = w->isVisible() ? "" : "(hidden) ";
-    const auto item = [&text](bool marked, const QString& item) {
-        text += (marked ? "* " : "  ") + item.toStdString() + "\n";
-    };
-    if (auto* combo = qobject_cast<QComboBox*>(w)) {
-        if (combo->isEditable()) text += Text(w) + "\n";
-        for (int i = 0; i < combo->count(); ++i)
-            item(i == combo->currentIndex(), combo->itemText(i));
-    } else if (auto* list = qobject_cast<QListWidget*>(w)) {
-        for (int i = 0; i < list->count(); ++i)
-            item(list->item(i)->isSelected(), list->item(i)->text());
-    } else {
-        text += Text(w) + "\n";
-    }
-    return text;
 }
 
 class Scenario {
@@ -179,8 +148,7 @@ class Scenario {
             for (; seen < asked.size(); ++seen) out += line(asked[seen]) + "\n";
         };
         take(p.messages, seen_[0], [](const RecordedMessage& m) {
-            const char* icons[] = {"Information", "Warning", "Stop", "Question"};
-            return std::string("message ") + icons[int(m.icon)] +
+            return std::string("message ") + IconName(m.icon) +
                    (m.buttons == wrennet::MessageButtons::Ok ? " OK: " : " Yes/No: ") +
                    wrennet::ReplaceAll(m.text, "\n", "\\n");
         });
@@ -213,99 +181,146 @@ class Scenario {
         return found;
     }
 
+    // The words of one step, "%F" and "%S" replaced: the verb's target and
+    // what follows it, as written and unescaped.
+    struct Words {
+        std::string target;
+        std::string rest;
+        std::string text;   // `rest` unescaped
+        std::string whole;  // target and rest, unescaped
+    };
+    using Step = void (Scenario::*)(const Words&);
+
     void perform(const std::string& line) {
+        static const std::map<std::string, Step> kSteps = {
+            {"start", &Scenario::start},
+            {"answer", &Scenario::answer},
+            {"choose-file", &Scenario::chooseFile},
+            {"helper-result", &Scenario::helperResult},
+            {"env", &Scenario::env},
+            {"write", &Scenario::write},
+            {"remove", &Scenario::remove},
+            {"mkfifo", &Scenario::mkfifo},
+            {"click", &Scenario::click},
+            {"key", &Scenario::key},
+            {"type", &Scenario::type},
+            {"focus", &Scenario::focus},
+            {"open", &Scenario::open},
+            {"close", &Scenario::close},
+            {"choose", &Scenario::choose},
+            {"select", &Scenario::select},
+            {"enter", &Scenario::enter},
+            {"deactivate", &Scenario::deactivate},
+            {"activate", &Scenario::activate},
+            {"wait-for-focus", &Scenario::waitForFocus},
+            {"drag", &Scenario::drag},
+            {"show", &Scenario::showStep},
+        };
         std::istringstream words(wrennet::ReplaceAll(
             wrennet::ReplaceAll(line, "%F", session_.folder.path()), "%S", kSourceDir));
-        std::string verb, target, rest;
-        words >> verb >> target;
-        std::getline(words >> std::ws, rest);
-        const std::string text = Unescape(rest);
-        const std::string whole = Unescape(target + (rest.empty() ? "" : " " + rest));
-        FakePlatform& p = session_.platform;
-        if (verb == "start") {
-            window_ = &Shown(session_.start());
-            Activate(*window_);
-        } else if (verb == "answer") {
-            p.answers.push_back(target == "yes" ? wrennet::MessageAnswer::Yes
-                                                : wrennet::MessageAnswer::No);
-        } else if (verb == "choose-file") {
-            p.chosenFiles.push_back(whole.empty() ? std::nullopt : std::optional(whole));
-        } else if (verb == "helper-result") {
-            p.helperResults.push_back(std::stoi(target));
-        } else if (verb == "env") {
-            p.environment[target] = text;
-        } else if (verb == "write") {
-            session_.write(Unescape(target), text);
-        } else if (verb == "remove") {
-            fs::remove(session_.path(whole));
-        } else if (verb == "mkfifo") {
-            ::mkfifo(session_.path(whole).c_str(), 0600);
-        } else if (verb == "click") {
-            QTest::mouseClick(control(target), Qt::LeftButton);
-        } else if (verb == "key") {
-            const QKeyCombination key =
-                QKeySequence::fromString(QString::fromStdString(rest.empty() ? target : rest))[0];
-            QWidget* to = rest.empty() ? QApplication::focusWidget() : control(target);
-            QTest::keyClick(to ? to : window_, key.key(), key.keyboardModifiers());
-            // A mnemonic presses its button, and clicks it a moment later.
-            const auto buttonsUp = [] {
-                for (QWidget* w : QApplication::allWidgets())
-                    if (auto* button = qobject_cast<QAbstractButton*>(w);
-                        button && button->isDown())
-                        return false;
-                return true;
-            };
-            if (!QTest::qWaitFor(buttonsUp)) qFatal("a button stayed pressed");
-        } else if (verb == "type") {
-            auto* edit = qobject_cast<QLineEdit*>(control(target));
-            edit->setFocus();
-            edit->clear();
-            QTest::keyClicks(edit, QString::fromStdString(text));
-        } else if (verb == "focus") {
-            Focus(control(target));
-        } else if (verb == "open") {
-            auto* combo = qobject_cast<PopupComboBox*>(control(target));
-            combo->setFocus(Qt::MouseFocusReason);
-            combo->showPopup();
-        } else if (verb == "close") {
-            CloseList(*qobject_cast<PopupComboBox*>(control(target)),
-                      rest.empty() ? -1 : std::stoi(rest));
-            Activate(window());
-        } else if (verb == "choose") {
-            if (!Choose(window(), whole)) qFatal("%s is not listed", whole.c_str());
-        } else if (verb == "select") {
-            auto* list = qobject_cast<QListWidget*>(control(target));
-            list->clearSelection();
-            std::istringstream rows(rest);
-            for (int row; rows >> row;) list->item(row)->setSelected(true);
-        } else if (verb == "enter") {
-            window().panel().enterValueEdit(target.back() - '0');
-        } else if (verb == "deactivate") {
-            QApplication::setActiveWindow(nullptr);
-        } else if (verb == "activate") {
-            Activate(window());
-        } else if (verb == "wait-for-focus") {
-            for (int turn = 0; turn < 200 && show("focus") != target + "\n"; ++turn)
-                QTest::qWait(100);
-        } else if (verb == "drag") {
-            auto& pane = *qobject_cast<wrennet::SourcePane*>(control(target));
-            const auto at = [&pane](int column, int line) {
-                return QPoint(4 + column * pane.fontMetrics().horizontalAdvance(u'M'),
-                              line * pane.fontMetrics().lineSpacing() + 1);
-            };
-            int column = 0, line = 0, toColumn = 0, toLine = 0;
-            std::istringstream(rest) >> column >> line >> toColumn >> toLine;
-            QTest::mousePress(pane.viewport(), Qt::LeftButton, {}, at(column, line));
-            QTest::mouseRelease(pane.viewport(), Qt::LeftButton, Qt::ShiftModifier,
-                                at(toColumn, toLine));
-            QTest::mouseClick(pane.viewport(), Qt::LeftButton, Qt::ShiftModifier,
-                              at(toColumn, toLine));
-        } else if (verb == "show") {
-            outputs_["shown"] += "[" + target + "]\n" + show(target);
-        } else {
-            qFatal("unknown step: %s", line.c_str());
+        std::string verb;
+        Words w;
+        words >> verb >> w.target;
+        std::getline(words >> std::ws, w.rest);
+        w.text = Unescape(w.rest);
+        w.whole = Unescape(w.target + (w.rest.empty() ? "" : " " + w.rest));
+        const auto step = kSteps.find(verb);
+        if (step == kSteps.end()) qFatal("unknown step: %s", line.c_str());
+        (this->*step->second)(w);
+    }
+
+    // The world around the program, and the desktop's answers.
+    void start(const Words&) {
+        window_ = &Shown(session_.start());
+        Activate(*window_);
+    }
+    void answer(const Words& w) {
+        session_.platform.answers.push_back(w.target == "yes" ? wrennet::MessageAnswer::Yes
+                                                              : wrennet::MessageAnswer::No);
+    }
+    void chooseFile(const Words& w) {
+        session_.platform.chosenFiles.push_back(w.whole.empty() ? std::nullopt
+                                                                : std::optional(w.whole));
+    }
+    void helperResult(const Words& w) {
+        session_.platform.helperResults.push_back(std::stoi(w.target));
+    }
+    void env(const Words& w) { session_.platform.environment[w.target] = w.text; }
+    void write(const Words& w) { session_.write(Unescape(w.target), w.text); }
+    void remove(const Words& w) { fs::remove(session_.path(w.whole)); }
+    void mkfifo(const Words& w) { ::mkfifo(session_.path(w.whole).c_str(), 0600); }
+
+    // The user's hands.
+    void click(const Words& w) { QTest::mouseClick(control(w.target), Qt::LeftButton); }
+    void key(const Words& w) {
+        const QKeyCombination key =
+            QKeySequence::fromString(QString::fromStdString(w.rest.empty() ? w.target : w.rest))[0];
+        QWidget* to = w.rest.empty() ? QApplication::focusWidget() : control(w.target);
+        QTest::keyClick(to ? to : window_, key.key(), key.keyboardModifiers());
+        // A mnemonic presses its button, and clicks it a moment later.
+        const auto buttonsUp = [] {
+            for (QWidget* widget : QApplication::allWidgets())
+                if (auto* button = qobject_cast<QAbstractButton*>(widget);
+                    button && button->isDown())
+                    return false;
+            return true;
+        };
+        if (!QTest::qWaitFor(buttonsUp)) qFatal("a button stayed pressed");
+    }
+    void type(const Words& w) {
+        auto* edit = qobject_cast<QLineEdit*>(control(w.target));
+        edit->setFocus();
+        edit->clear();
+        QTest::keyClicks(edit, QString::fromStdString(w.text));
+    }
+    void focus(const Words& w) { Focus(control(w.target)); }
+    void open(const Words& w) {
+        auto* combo = qobject_cast<PopupComboBox*>(control(w.target));
+        combo->setFocus(Qt::MouseFocusReason);
+        combo->showPopup();
+    }
+    void close(const Words& w) {
+        CloseList(*qobject_cast<PopupComboBox*>(control(w.target)),
+                  w.rest.empty() ? -1 : std::stoi(w.rest));
+        Activate(window());
+    }
+    void choose(const Words& w) {
+        if (!Choose(window(), w.whole)) qFatal("%s is not listed", w.whole.c_str());
+    }
+    // A click on the first item, Ctrl+click on each further one.
+    void select(const Words& w) {
+        auto* list = qobject_cast<QListWidget*>(control(w.target));
+        std::istringstream rows(w.rest);
+        Qt::KeyboardModifiers held = Qt::NoModifier;
+        for (int row; rows >> row; held = Qt::ControlModifier) {
+            QListWidgetItem* item = list->item(row);
+            list->scrollToItem(item);
+            QTest::mouseClick(list->viewport(), Qt::LeftButton, held,
+                              list->visualItemRect(item).center());
         }
     }
+    // A click on the edit: one that holds the focus already is not entered again.
+    void enter(const Words& w) { QTest::mouseClick(control(w.target), Qt::LeftButton); }
+    void deactivate(const Words&) { QApplication::setActiveWindow(nullptr); }
+    void activate(const Words&) { Activate(window()); }
+    void waitForFocus(const Words& w) {
+        for (int turn = 0; turn < 200 && show("focus") != w.target + "\n"; ++turn)
+            QTest::qWait(100);
+    }
+    void drag(const Words& w) {
+        auto& pane = *qobject_cast<wrennet::SourcePane*>(control(w.target));
+        const auto at = [&pane](int column, int line) {
+            return QPoint(4 + column * pane.fontMetrics().horizontalAdvance(u'M'),
+                          line * pane.fontMetrics().lineSpacing() + 1);
+        };
+        int column = 0, line = 0, toColumn = 0, toLine = 0;
+        std::istringstream(w.rest) >> column >> line >> toColumn >> toLine;
+        QTest::mousePress(pane.viewport(), Qt::LeftButton, {}, at(column, line));
+        QTest::mouseRelease(pane.viewport(), Qt::LeftButton, Qt::ShiftModifier,
+                            at(toColumn, toLine));
+        QTest::mouseClick(pane.viewport(), Qt::LeftButton, Qt::ShiftModifier, at(toColumn, toLine));
+    }
+    void showStep(const Words& w) { outputs_["shown"] += "[" + w.target + "]\n" + show(w.target); }
 
     std::string show(const std::string& what) {
         const WrennetDlg& w = window();

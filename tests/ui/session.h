@@ -14,15 +14,15 @@
 #include <utility>
 #include <vector>
 
-#include "../settings/temp_folder.h"
 #include "click_label.h"
 #include "common/replace_all.h"
-#include "fake_platform.h"
 #include "file_reader.h"
 #include "function_list_model.h"
 #include "mnemonic_group_box.h"
 #include "popup_combo_box.h"
 #include "source_pane.h"
+#include "tests/support/fake_platform.h"
+#include "tests/support/temp_folder.h"
 #include "wrennet_app.h"
 #include "wrennet_dlg.h"
 #include "wrennet_settings.h"
