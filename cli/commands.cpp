@@ -28,12 +28,11 @@ FunctionChoice ChooseFunction(const FileReader& files, const std::string& librar
                               const std::string& prototype) {
     FunctionChoice choice;
     choice.lookup = FindFunctionSource(files, ToSourceName(library), prototype);
-    choice.details =
-        ReadParamChoices(files, choice.lookup.path, prototype, choice.lookup.paneText.size());
+    choice.details = ReadParamChoices(files, choice.lookup.path, prototype, choice.lookup.found);
     // A fresh window has no helper yet, so "keep the previous one" also means
-    // none. A function without a helper looks for one named "-", as the window does.
+    // none.
     const HelperLocation helper =
-        LocateHelper(files, choice.lookup.path, choice.details.helperName.value_or("-"));
+        LocateHelper(files, choice.lookup.path, choice.details.helperName);
     if (helper.outcome == HelperLocation::Outcome::Found) choice.helperPath = helper.path;
     return choice;
 }
@@ -116,7 +115,7 @@ CommandOutcome DescribeParams(const FileReader& files, const std::string& librar
     const Json json = {{"returnType", DisplayText(details.returnType)},
                        {"function", DisplayText(details.functionName)},
                        {"count", details.count},
-                       {"helper", DisplayText(details.helperName.value_or("-"))},
+                       {"helper", DisplayText(ShownHelperName(details.helperName))},
                        {"helperPath", DisplayText(choice.helperPath.value_or("-"))},
                        {"slots", std::move(slots)}};
 

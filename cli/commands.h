@@ -1,4 +1,4 @@
-// wrennet-cli's commands: list, lookup and the rest, each writing its answer.
+// wrennet-cli's commands (list, source, params, call), each writing its answer.
 #pragma once
 
 #include <ostream>

@@ -9,11 +9,11 @@
 
 #include "call_text.h"
 #include "fuzz_check.h"
-#include "memory_files.h"
 #include "param_choices.h"
 #include "range_check.h"
 #include "slot_layout.h"
 #include "source_lookup.h"
+#include "tests/support/memory_files.h"
 
 using wrennet::fuzz::Check;
 
@@ -36,7 +36,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Check(lookup.found == lookup.messages.empty());
 
     const wrennet::FunctionDetails details =
-        wrennet::ReadParamChoices(files, lookup.path, prototype, lookup.paneText.size());
+        wrennet::ReadParamChoices(files, lookup.path, prototype, lookup.found);
     Check(details.count >= 0 && details.count <= wrennet::kMaxSlots);
     Check(details.messages.empty());
     if (!lookup.found) Check(details.count == 0 && details.functionName == prototype);

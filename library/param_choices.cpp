@@ -186,7 +186,7 @@ std::string DescribeParameter(std::string_view documentationText, std::string_vi
 }  // namespace
 
 FunctionDetails ReadParamChoices(const FileReader& files, const std::string& sourcePath,
-                                 const std::string& prototype, std::size_t paneTextLength) {
+                                 const std::string& prototype, bool sourceFound) {
     FunctionDetails details;
     details.functionName = prototype;
     const std::unique_ptr<ByteSource> source = files.open(sourcePath);
@@ -194,8 +194,7 @@ FunctionDetails ReadParamChoices(const FileReader& files, const std::string& sou
         details.messages.push_back({"Could not find " + sourcePath, MessageIcon::Warning});
         return details;
     }
-    // A lookup that found nothing left the pane with "-" or nothing in it.
-    if (paneTextLength <= 2) return details;
+    if (!sourceFound) return details;
 
     CollectDocumentation(*source, prototype, details);
 

@@ -48,9 +48,9 @@ SplitPrototypeResult SplitPrototype(std::string_view prototype);
 // Reads the documentation comment of `prototype` in the file at `sourcePath`,
 // and splits the prototype into return type, name and up to four parameter
 // names ("char *get(char *buf, int len)" -> "char *", "get", {"buf", "len"}; a
-// text without "(" is all function name). `paneTextLength` is the length of the source pane text
-// after the lookup: two or fewer characters mean the lookup failed, and nothing is read.
+// text without "(" is all function name). When the source lookup did not
+// find the prototype (`sourceFound` false), nothing is read.
 FunctionDetails ReadParamChoices(const FileReader& files, const std::string& sourcePath,
-                                 const std::string& prototype, std::size_t paneTextLength);
+                                 const std::string& prototype, bool sourceFound);
 
 }  // namespace wrennet

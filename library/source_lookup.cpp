@@ -144,19 +144,25 @@ LibraryText ReadWholeLibrary(const FileReader& files, const std::string& path) {
     return library;
 }
 
+std::string_view ShownHelperName(const std::optional<std::string>& helperName) {
+    return helperName ? std::string_view(*helperName) : std::string_view("-");
+}
+
 HelperLocation LocateHelper(const FileReader& files, std::string_view sourcePath,
-                            std::string_view helperName) {
+                            const std::optional<std::string>& helperName) {
     HelperLocation location;
     const std::size_t slash = sourcePath.rfind('/');
     if (slash == kNoPosition || slash <= 4) return location;
     // The button starts what it names, so it is offered only for a name that
     // a parameter's helper could have too.
-    if (RefuseHelperName(helperName)) {
+    if (RefuseHelperName(ShownHelperName(helperName))) {
         location.outcome = HelperLocation::Outcome::None;
         return location;
     }
     std::string candidate(sourcePath.substr(0, slash + 1));
-    candidate.append(helperName);
+    // A function without a helper looks for a file named by the shown "-":
+    // one that exists is offered like any other helper.
+    candidate.append(ShownHelperName(helperName));
     if (files.open(candidate)) {
         location.outcome = HelperLocation::Outcome::Found;
         location.path = std::move(candidate);

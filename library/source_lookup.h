@@ -1,6 +1,7 @@
 // The source lookup: a function's documentation and definition, and its helper.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -53,9 +54,13 @@ struct HelperLocation {
     std::string path;  // the full path when Found, empty otherwise
 };
 
+// What the window shows and the CLI prints for a function's helper: its name,
+// "-" when the documentation names none.
+std::string_view ShownHelperName(const std::optional<std::string>& helperName);
+
 // The folder of `sourcePath` (up to its last "/", when that stands after index 4)
-// followed by `helperName`, when that file opens for reading.
+// followed by the helper's shown name, when that file opens for reading.
 HelperLocation LocateHelper(const FileReader& files, std::string_view sourcePath,
-                            std::string_view helperName);
+                            const std::optional<std::string>& helperName);
 
 }  // namespace wrennet

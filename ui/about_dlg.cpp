@@ -21,13 +21,12 @@ AboutDlg::AboutDlg(QWidget* parent) : QDialog(parent) {
     icon->setPixmap(QIcon(QStringLiteral(":/icons/wrennet.png")).pixmap(32, 32));
     icon->setGeometry(units.x(11), units.y(17), 32, 32);
 
-    auto* version = new QLabel(QStringLiteral("Wrennet Version 2.0"), this);
+    auto* version = new QLabel(QStringLiteral("Wrennet Version " WRENNET_VERSION), this);
     version->setObjectName(QStringLiteral("versionLabel"));
     version->setGeometry(units.toPixels({40, 10, 119, 8}));
 
     auto* ok = new QPushButton(QStringLiteral("OK"), this);
     ok->setObjectName(QStringLiteral("okButton"));
-    ok->setProperty("controlId", 1);
     ok->setGeometry(units.toPixels({178, 7, 50, 14}));
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);

@@ -29,7 +29,7 @@ void HelpActions::onSetup() {
         .browserPath = settings_.browser(),
         // The dialog presets &Details when nothing was ever chosen, while help
         // itself starts out showing the introductory text.
-        .helpMode = settings_.introForSetup() ? SetupFields::kIntro : SetupFields::kDetails,
+        .helpMode = settings_.introForSetup() ? HelpMode::Intro : HelpMode::Details,
         .helpPath = settings_.url(),
     };
     SetupDlg dialog(platform_, settings_, *this, std::move(fields), &owner_);
@@ -39,7 +39,7 @@ void HelpActions::onSetup() {
     // with what the file still says.
     settings_.writeBrowser(chosen.browserPath);
     settings_.writeUrl(chosen.helpPath);
-    settings_.writeIntro(chosen.helpMode == SetupFields::kIntro);
+    settings_.writeIntro(chosen.helpMode == HelpMode::Intro);
 }
 
 void HelpActions::onHelpButton() {

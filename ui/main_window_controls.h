@@ -27,9 +27,8 @@ inline constexpr int kMainWindowHeight = 290;
 
 // The main window's controls, members in tab order (the order they are created
 // in, and so the order in which Tab moves the focus). Each widget's objectName
-// is its member's name, slots numbered from 1 (`valueEdit2`); a control with a
-// numeric id carries it as the property "controlId". The window owns the
-// widgets through Qt's parent; this is the typed view of them.
+// is its member's name, slots numbered from 1 (`valueEdit2`). The window owns
+// the widgets through Qt's parent; this is the typed view of them.
 struct MainWindowControls {
     QPushButton* incButton;
     QPushButton* unlistButton;

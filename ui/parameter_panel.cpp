@@ -216,7 +216,7 @@ void ParameterPanel::closeChoiceLists(int keptSlot) {
     controls_.exitButton->setGeometry(
         QRect(geometry_.exitHome, units_.scaledPixels(kExitWidth, kExitHeight)));
     controls_.exitButton->show();
-    if (host_.helperPath() != "-") {
+    if (host_.helperPath()) {
         controls_.helpersButton->setGeometry(
             QRect(geometry_.helpersHome, units_.scaledPixels(kHelpersWidth, kHelpersHeight)));
         controls_.helpersButton->show();
@@ -240,7 +240,7 @@ void ParameterPanel::enterValueEdit(int k) {
         QListWidget& list = At(controls_.choiceLists, k);
         list.show();
         list.setFocus(Qt::OtherFocusReason);
-    } else if (layout(k).isHelper && guard_ != kHelperLaunched) {
+    } else if (layout(k).isHelper && !helperLaunched_) {
         startHelper(k);
     }
     host_.showFieldValues();
@@ -248,7 +248,7 @@ void ParameterPanel::enterValueEdit(int k) {
 
 void ParameterPanel::leaveValueEdit(int k) {
     host_.takeControlValues();
-    guard_ = 0;
+    helperLaunched_ = false;
     const ParamChoice& choice = slot(k);
     if (auto message = CheckRangeOnLeave(choice.name, choice.valueText, choice.entryText)) {
         showMessages({std::move(*message)});
@@ -320,7 +320,7 @@ void ParameterPanel::startHelper(int k) {
     const HelperStart start = BuildHelperCommand(host_.startUpLibraryPath(), slot(k).valueText);
     // Set for a refused name as well: the focus comes back to the edit when
     // the message closes, and must not bring the message back.
-    guard_ = kHelperLaunched;
+    helperLaunched_ = true;
     if (!start.command) {
         showMessages(start.messages);
         return;

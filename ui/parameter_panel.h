@@ -5,6 +5,7 @@
 #include <QObject>
 #include <QPoint>
 #include <array>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -56,16 +57,12 @@ class ParameterPanel final : public QObject {
       public:
         virtual void takeControlValues() = 0;
         virtual void showFieldValues() = 0;
-        virtual const std::string& helperPath() const = 0;
+        virtual const std::optional<std::string>& helperPath() const = 0;
         virtual const std::string& startUpLibraryPath() const = 0;
 
       protected:
         ~Host() = default;
     };
-
-    // The marker of the helper-launched guard: entering a helper's value edit
-    // starts nothing while the guard holds it.
-    static constexpr int kHelperLaunched = 12345;
 
     ParameterPanel(const MainWindowControls& controls, Host& host, Platform& platform,
                    QWidget& window, const DialogUnits& units);
@@ -102,7 +99,6 @@ class ParameterPanel final : public QObject {
     int count() const { return count_; }
     const PanelGeometry& geometry() const { return geometry_; }
     const SlotSpacing& spacing() const { return spacing_; }
-    int helperGuard() const { return guard_; }
 
     // While one of these lives, focus changes are not the user's: a message
     // box or a running helper holds the window.
@@ -155,7 +151,9 @@ class ParameterPanel final : public QObject {
     // own bytes.
     std::array<SlotLayout, kMaxSlots> layouts_;
     std::array<std::vector<std::string>, kMaxSlots> listItems_;
-    int guard_ = 0;
+    // Set when a helper was started (or refused) from a value edit, until the
+    // edit is left: the focus coming back to the edit starts nothing again.
+    bool helperLaunched_ = false;
 };
 
 }  // namespace wrennet

@@ -7,8 +7,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QShortcut>
-#include <algorithm>
 
+#include "control_table.h"
 #include "dialog_units.h"
 #include "help_actions.h"
 #include "mnemonic_group_box.h"
@@ -22,55 +22,40 @@ namespace {
 constexpr int kWidth = 207;
 constexpr int kHeight = 130;
 
-constexpr int kNoId = -1;
+using enum ControlKind;
 
-// Named by its role; the dialog's numeric id rides along for those that have one.
-template <typename Control>
-Control* Place(Control* control, const char* role, const DialogUnits& units, DialogRect rect,
-               int id = kNoId) {
-    control->setObjectName(QString::fromUtf8(role));
-    if (id != kNoId) control->setProperty("controlId", id);
-    control->setGeometry(units.toPixels(rect));
-    return control;
-}
+// The dialog's layout, in tab order.
+constexpr ControlRow kRows[] = {
+    {Label, "browserLabel", "&Browser - full path, name and extension", {5, 15, 124, 8}},
+    {TextEdit, "browserEdit", "", {5, 25, 195, 15}},
+    {Label, "helpPathLabel", "Help &Path", {5, 50, 32, 8}},
+    {TextEdit, "helpPathEdit", "", {5, 60, 195, 15}},
+    {Group, "helpGroup", "&Help", {5, 85, 65, 40}},
+    {RadioButton, "introRadio", "&Intro", {20, 95, 30, 10}},
+    {RadioButton, "detailsRadio", "&Details", {20, 110, 37, 10}},
+    {Button, "cancelButton", "&Cancel", {165, 85, 35, 15}},
+    {Button, "okButton", "OK", {165, 110, 35, 15}},
+    {Button, "helpPathBrowseButton", "Browse", {165, 45, 35, 15}},
+    {Button, "browserBrowseButton", "Browse", {165, 10, 35, 15}},
+};
 
-// Created in the order given, which is the order the focus moves in.
-SetupControls BuildSetupControls(QDialog& dialog, const DialogUnits& u) {
-    auto label = [&](const char* text) { return new QLabel(QString::fromUtf8(text), &dialog); };
-    auto button = [&](const char* text) {
-        auto* b = new QPushButton(QString::fromUtf8(text), &dialog);
-        b->setAutoDefault(false);
-        return b;
-    };
-    auto radio = [&](const char* text) {
-        return new QRadioButton(QString::fromUtf8(text), &dialog);
-    };
+SetupControls BuildSetupControls(QDialog& dialog, const DialogUnits& units) {
+    CreateControls(dialog, units, dialog.font(), kRows);
     SetupControls c{
-        .browserLabel = Place(label("&Browser - full path, name and extension"), "browserLabel", u,
-                              {5, 15, 124, 8}),
-        .browserEdit = Place(new QLineEdit(&dialog), "browserEdit", u, {5, 25, 195, 15}, 1008),
-        .helpPathLabel = Place(label("Help &Path"), "helpPathLabel", u, {5, 50, 32, 8}),
-        .helpPathEdit = Place(new QLineEdit(&dialog), "helpPathEdit", u, {5, 60, 195, 15}, 1012),
-        .helpGroup = Place(new MnemonicGroupBox(QStringLiteral("&Help"), &dialog), "helpGroup", u,
-                           {5, 85, 65, 40}),
-        .introRadio = Place(radio("&Intro"), "introRadio", u, {20, 95, 30, 10}, 1010),
-        .detailsRadio = Place(radio("&Details"), "detailsRadio", u, {20, 110, 37, 10}, 1011),
-        .cancelButton = Place(button("&Cancel"), "cancelButton", u, {165, 85, 35, 15}, 2),
-        .okButton = Place(button("OK"), "okButton", u, {165, 110, 35, 15}, 1),
-        .helpPathBrowseButton =
-            Place(button("Browse"), "helpPathBrowseButton", u, {165, 45, 35, 15}, 1059),
-        .browserBrowseButton =
-            Place(button("Browse"), "browserBrowseButton", u, {165, 10, 35, 15}, 1058),
+        .browserLabel = ControlNamed<QLabel>(dialog, "browserLabel"),
+        .browserEdit = ControlNamed<QLineEdit>(dialog, "browserEdit"),
+        .helpPathLabel = ControlNamed<QLabel>(dialog, "helpPathLabel"),
+        .helpPathEdit = ControlNamed<QLineEdit>(dialog, "helpPathEdit"),
+        .helpGroup = ControlNamed<MnemonicGroupBox>(dialog, "helpGroup"),
+        .introRadio = ControlNamed<QRadioButton>(dialog, "introRadio"),
+        .detailsRadio = ControlNamed<QRadioButton>(dialog, "detailsRadio"),
+        .cancelButton = ControlNamed<QPushButton>(dialog, "cancelButton"),
+        .okButton = ControlNamed<QPushButton>(dialog, "okButton"),
+        .helpPathBrowseButton = ControlNamed<QPushButton>(dialog, "helpPathBrowseButton"),
+        .browserBrowseButton = ControlNamed<QPushButton>(dialog, "browserBrowseButton"),
     };
-    // Texts were sized for a narrower font than most desktops use.
-    for (QWidget* w :
-         {static_cast<QWidget*>(c.browserLabel), static_cast<QWidget*>(c.helpPathLabel),
-          static_cast<QWidget*>(c.introRadio), static_cast<QWidget*>(c.detailsRadio)}) {
-        w->resize(std::max(w->width(), w->sizeHint().width()), w->height());
-    }
     c.browserLabel->setBuddy(c.browserEdit);
     c.helpPathLabel->setBuddy(c.helpPathEdit);
-    c.helpGroup->lower();
     c.okButton->setDefault(true);
     return c;
 }
@@ -116,9 +101,9 @@ void SetupDlg::takeControlValues() {
     };
     take(*controls_.browserEdit, fields_.browserPath);
     take(*controls_.helpPathEdit, fields_.helpPath);
-    fields_.helpMode = controls_.introRadio->isChecked()     ? SetupFields::kIntro
-                       : controls_.detailsRadio->isChecked() ? SetupFields::kDetails
-                                                             : SetupFields::kNone;
+    fields_.helpMode = controls_.introRadio->isChecked()     ? std::optional(HelpMode::Intro)
+                       : controls_.detailsRadio->isChecked() ? std::optional(HelpMode::Details)
+                                                             : std::nullopt;
 }
 
 void SetupDlg::showFieldValues() {
@@ -128,8 +113,8 @@ void SetupDlg::showFieldValues() {
     for (QRadioButton* radio : {controls_.introRadio, controls_.detailsRadio}) {
         radio->setAutoExclusive(false);
     }
-    controls_.introRadio->setChecked(fields_.helpMode == SetupFields::kIntro);
-    controls_.detailsRadio->setChecked(fields_.helpMode == SetupFields::kDetails);
+    controls_.introRadio->setChecked(fields_.helpMode == HelpMode::Intro);
+    controls_.detailsRadio->setChecked(fields_.helpMode == HelpMode::Details);
     for (QRadioButton* radio : {controls_.introRadio, controls_.detailsRadio}) {
         radio->setAutoExclusive(true);
     }

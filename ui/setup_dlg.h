@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QDialog>
+#include <optional>
 #include <string>
 
 class QLabel;
@@ -16,15 +17,14 @@ class MnemonicGroupBox;
 class Platform;
 class WrennetSettings;
 
-// What the Setup dialog edits. The help mode is the index of the chosen
-// radio button of the "&Help" group, or none.
-struct SetupFields {
-    static constexpr int kNone = -1;
-    static constexpr int kIntro = 0;
-    static constexpr int kDetails = 1;
+// What F1 opens: the introductory text or the HTML help.
+enum class HelpMode { Intro, Details };
 
+// What the Setup dialog edits. The help mode is the chosen radio button of
+// the "&Help" group; none while neither is checked.
+struct SetupFields {
     std::string browserPath = {};
-    int helpMode = kNone;
+    std::optional<HelpMode> helpMode = {};
     std::string helpPath = {};  // the help folder, with its closing "/"
 };
 

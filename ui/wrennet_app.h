@@ -29,9 +29,6 @@ class WrennetApp {
     // startUp(), then the window runs until it closes.
     int run();
 
-    const std::string& programFolder() const { return programFolder_; }
-    WrennetSettings& settings() { return *settings_; }
-
   private:
     Platform& platform_;
     const FileReader& files_;

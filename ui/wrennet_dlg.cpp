@@ -91,7 +91,9 @@ void WrennetDlg::connectHandlers() {
         closeChoiceLists(0);
         help_.onSetup();
     });
-    connect(c.helpersButton, &QPushButton::clicked, this, [this] { help_.onHelpers(helperPath_); });
+    connect(c.helpersButton, &QPushButton::clicked, this, [this] {
+        if (helperPath_) help_.onHelpers(*helperPath_);
+    });
     connect(c.exitButton, &QPushButton::clicked, this, [this] {
         takeControlValues();
         done(1);
@@ -100,8 +102,7 @@ void WrennetDlg::connectHandlers() {
 
 void WrennetDlg::setUp(LibraryCheckAhead& checkAhead) {
     showFieldValues();
-    documentationText_.clear();
-    helperPath_ = "-";
+    helperPath_.reset();
     if (libraries_.load() != 0) {
         startUpLibraryPath_ = libraries_.selected().value_or(std::string());
         // The pane's copy of the library is read while its functions are
@@ -214,8 +215,8 @@ void WrennetDlg::onFunctionCloseUp() {
             const std::string prototype(entries[static_cast<std::size_t>(functionIndex_)]);
             // A failed write was reported by the settings; the choice stands.
             settings_.writeChoice(prototype);
-            lookUpSource(ToSourceName(path), prototype, &path);
-            FunctionDetails details = ReadParamChoices(files_, path, prototype, paneText().size());
+            const bool found = lookUpSource(ToSourceName(path), prototype, &path);
+            FunctionDetails details = ReadParamChoices(files_, path, prototype, found);
             showMessages(details.messages);
             storeDetails(std::move(details));
         }
@@ -224,20 +225,20 @@ void WrennetDlg::onFunctionCloseUp() {
     showFieldValues();
 }
 
-void WrennetDlg::lookUpSource(const std::string& sourcePath, const std::string& prototype,
+bool WrennetDlg::lookUpSource(const std::string& sourcePath, const std::string& prototype,
                               std::string* triedPath) {
     SourceLookup lookup = FindFunctionSource(files_, sourcePath, prototype);
     showMessages(lookup.messages);
     setPaneText(PaneText(std::move(lookup.paneText)));
     showFieldValues();
     if (triedPath != nullptr) *triedPath = std::move(lookup.path);
+    return lookup.found;
 }
 
 void WrennetDlg::storeDetails(FunctionDetails details) {
     returnType_ = std::move(details.returnType);
     functionName_ = std::move(details.functionName);
-    documentationText_ = std::move(details.documentationText);
-    helperName_ = details.helperName.value_or("-");
+    helperName_ = std::move(details.helperName);
     panel_.layOut(std::move(details.slots));
 }
 
@@ -248,11 +249,11 @@ void WrennetDlg::placeHelpersButton(const HelperLocation& location) {
             helperPath_ = location.path;
             helpers.setGeometry(QRect(panel_.geometry().helpersHome,
                                       units_.scaledPixels(kHelpersWidth, kHelpersHeight)));
-            helpers.setText(ToShownText(helperName_));
+            helpers.setText(ToShownText(ShownHelperName(helperName_)));
             helpers.show();
             break;
         case HelperLocation::Outcome::None:
-            helperPath_ = "-";
+            helperPath_.reset();
             helpers.hide();
             break;
         case HelperLocation::Outcome::Unchanged:

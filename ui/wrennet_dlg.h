@@ -4,6 +4,7 @@
 #include <QDialog>
 #include <QPoint>
 #include <array>
+#include <optional>
 #include <string>
 
 #include "dialog_units.h"
@@ -28,8 +29,8 @@ struct HelperLocation;
 // The main window. It owns the run-time state as plain fields and keeps them
 // in step with the controls through the data exchange: takeControlValues()
 // copies the controls into the fields, showFieldValues() the fields into the
-// controls. Handlers are public so that tests and benchmarks drive them as the
-// user's clicks do.
+// controls. Its handlers answer the controls' signals; tests and benchmarks
+// reach them the way the user does, through the controls.
 class WrennetDlg final : public QDialog, private ParameterPanel::Host {
     Q_OBJECT
   public:
@@ -43,8 +44,24 @@ class WrennetDlg final : public QDialog, private ParameterPanel::Host {
     // from two threads at once.
     void setUp(LibraryCheckAhead& checkAhead);
 
+    const MainWindowControls& controls() const { return controls_; }
+    const LibraryList& libraries() const { return libraries_; }
+    // The pane's text as the core gave it: the one not yet shown, else the pane's own.
+    const std::string& paneText() const;
+    const std::array<ParamChoice, kMaxSlots>& paramChoices() const { return panel_.slots(); }
+    int parameterCount() const { return panel_.count(); }
+    ParameterPanel& panel() { return panel_; }
+    int firstVisiblePaneLine() const { return navigator_.firstVisibleLine(); }
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+
+  private:
     void takeControlValues() override;
     void showFieldValues() override;
+    const std::optional<std::string>& helperPath() const override { return helperPath_; }
+    const std::string& startUpLibraryPath() const override { return startUpLibraryPath_; }
 
     // The function entries of `path` into the function combo, the last choice
     // selected again; its 1-based position, 0 when there are no functions.
@@ -71,32 +88,13 @@ class WrennetDlg final : public QDialog, private ParameterPanel::Host {
     // The list-closing step, for the handlers outside the panel.
     void closeChoiceLists(int keptSlot) { panel_.closeChoiceLists(keptSlot); }
 
-    const MainWindowControls& controls() const { return controls_; }
-    const LibraryList& libraries() const { return libraries_; }
-    // The pane's text as the core gave it: the one not yet shown, else the pane's own.
-    const std::string& paneText() const;
-    const std::string& helperPath() const override { return helperPath_; }
-    const std::string& helperName() const { return helperName_; }
-    const std::string& returnType() const { return returnType_; }
-    const std::string& functionName() const { return functionName_; }
-    const std::string& documentationText() const { return documentationText_; }
-    const std::array<ParamChoice, kMaxSlots>& paramChoices() const { return panel_.slots(); }
-    int parameterCount() const { return panel_.count(); }
-    const std::string& startUpLibraryPath() const override { return startUpLibraryPath_; }
-    ParameterPanel& panel() { return panel_; }
-    int firstVisiblePaneLine() const { return navigator_.firstVisibleLine(); }
-
-  protected:
-    void closeEvent(QCloseEvent* event) override;
-    void contextMenuEvent(QContextMenuEvent* event) override;
-
-  private:
     void showPaneLibrary(PaneLibrary library);
     void connectHandlers();
     void afterLibraryChange(const std::string& path);
     void showMessages(const Messages& messages);
     void setPaneText(PaneText text);
-    void lookUpSource(const std::string& sourcePath, const std::string& prototype,
+    // Whether the prototype was found, the pane showing what was.
+    bool lookUpSource(const std::string& sourcePath, const std::string& prototype,
                       std::string* triedPath);
     void storeDetails(FunctionDetails details);
     void placeHelpersButton(const HelperLocation& location);
@@ -120,9 +118,8 @@ class WrennetDlg final : public QDialog, private ParameterPanel::Host {
     bool paneTextWaiting_ = false;
     std::string returnType_;
     std::string functionName_;
-    std::string documentationText_;
-    std::string helperName_;
-    std::string helperPath_ = "-";
+    std::optional<std::string> helperName_;
+    std::optional<std::string> helperPath_;
     std::string startUpLibraryPath_;
 };
 

@@ -140,7 +140,7 @@ void LookupAndParams(benchmark::State& state, const std::string& path) {
     MeasureAgainstMemchr(state, path, [&] {
         const wrennet::SourceLookup lookup = wrennet::FindFunctionSource(files, path, prototype);
         const wrennet::FunctionDetails details =
-            wrennet::ReadParamChoices(files, lookup.path, prototype, lookup.paneText.size());
+            wrennet::ReadParamChoices(files, lookup.path, prototype, lookup.found);
         if (!lookup.found || details.count != 4) state.SkipWithError("target not read");
         benchmark::DoNotOptimize(details.slots.data());
     });

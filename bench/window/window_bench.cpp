@@ -7,6 +7,7 @@
 #include <QEvent>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPushButton>
 #include <QTimer>
 #include <algorithm>
 #include <chrono>
@@ -16,6 +17,7 @@
 #include <functional>
 #include <string>
 
+#include "click_label.h"
 #include "file_reader.h"
 #include "param_choices.h"
 #include "popup_combo_box.h"
@@ -134,32 +136,32 @@ void PanelFigures(const wrennet::FileReader& files) {
     window.show();
     QApplication::setActiveWindow(&window);
     Settle();
-    window.onFunctionDropDown();
-    window.onFunctionCloseUp();
+    auto& c = window.controls();
+    c.functionCombo->showPopup();
+    Settle();
+    c.functionCombo->hidePopup();
     Settle();
 
     const wrennet::FunctionDetails details =
-        wrennet::ReadParamChoices(files, library, prototype, window.paneText().size());
-    const double lookup = BestOf(5, [&] {
-        (void)wrennet::ReadParamChoices(files, library, prototype, window.paneText().size());
-    });
+        wrennet::ReadParamChoices(files, library, prototype, true);
+    const double lookup =
+        BestOf(5, [&] { (void)wrennet::ReadParamChoices(files, library, prototype, true); });
     Report("reading the 5,000-item lists (the lookup)", lookup, 0, "-");
     const double layOut = BestOf(5, [&] {
         window.panel().layOut(details.slots);
-        window.showFieldValues();
+        window.panel().showEntries();
         window.repaint();
         Settle();
     });
     Report("panel laid out and shown after it", layOut, 0, "< 50 ms");
     const double choose = BestOf(5, [&] {
-        window.onFunctionCloseUp();
+        Q_EMIT c.functionCombo->popupClosed();
         window.repaint();
         Settle();
     });
     Report("  the whole choice of the function", choose, 0, "-");
 
-    auto& c = window.controls();
-    const double copy = BestOf(20, [&] { window.copyFunctionText(); });
+    const double copy = BestOf(20, [&] { c.copyButton->click(); });
     Report("Copy", copy, 0, "< 5 ms");
     double open = 1e300;
     double leave = 1e300;
@@ -247,19 +249,19 @@ int main(int argc, char* argv[]) {
     const double largeScan = MillisecondsOf([&] { (void)wrennet::ScanLibraryFile(files, large); });
     platform.chosenFiles.push_back(large);
     const double add = MillisecondsOf([&] {
-        window->onAddLibrary();
+        window->controls().addButton->click();
         Settle();
     });
     Report("&Add of a 20 MB library, scanned and shown", add, largeScan, "< 1 s");
     const double show = MillisecondsOf([&] {
-        window->showLibrary();
+        window->controls().showButton->click();
         Settle();
     });
     Report("Sho&w of the same 20 MB library", show, 0, "< 1 s");
 
     // A label click on the 20 MB pane: the furthest place the pane can go to.
     const double scroll = BestOf(3, [&] {
-        window->goToDeclaration();
+        Q_EMIT window->controls().functionLabel->clicked();
         Settle();
     });
     Report("label-click scroll in the 20 MB pane", scroll, 0, "< 50 ms");

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include "param_choices.h"
 #include "tests/support/memory_files.h"
 
 namespace wrennet {
@@ -64,6 +65,57 @@ TEST(LocateHelper, OnlyNamesInsideTheFolder) {
     for (const auto& [name, outcome] : rows) {
         EXPECT_EQ(LocateHelper(files, "/lib/src/Port.c", name).outcome, outcome) << name;
     }
+}
+
+// A function without a helper shows "-" and looks for a file of that name,
+// as one with a helper looks for its own; a path without a folder part past
+// index 4 leaves the helper as it was.
+TEST(LocateHelper, NoHelperIsLookedForAsItsShownName) {
+    testing::MemoryFiles files;
+    files.add("/lib/src/-", "");
+    files.add("/lib/src/calc.exe", "");
+    const std::optional<std::string> none;
+    const std::optional<std::string> calc = "calc.exe";
+    const std::optional<std::string> other = "other.exe";
+    struct Row {
+        std::string sourcePath;
+        const std::optional<std::string>& helper;
+        HelperLocation::Outcome outcome;
+        std::string path;
+    };
+    const Row rows[] = {
+        {"/lib/src/Port.c", calc, HelperLocation::Outcome::Found, "/lib/src/calc.exe"},
+        {"/lib/src/Port.c", none, HelperLocation::Outcome::Found, "/lib/src/-"},
+        {"/lib/src/Port.c", other, HelperLocation::Outcome::None, ""},
+        {"/lib/x/Port.c", none, HelperLocation::Outcome::None, ""},
+        {"/lib/Port.c", calc, HelperLocation::Outcome::Unchanged, ""},
+    };
+    for (const Row& row : rows) {
+        const HelperLocation location = LocateHelper(files, row.sourcePath, row.helper);
+        EXPECT_EQ(location.outcome, row.outcome) << row.sourcePath;
+        EXPECT_EQ(location.path, row.path) << row.sourcePath;
+    }
+    EXPECT_EQ(ShownHelperName(none), "-");
+    EXPECT_EQ(ShownHelperName(calc), "calc.exe");
+}
+
+// After a lookup that did not find the prototype, the documentation is not
+// read: the slots stay empty and the function name is the prototype.
+TEST(ReadParamChoices, ReadsOnlyAfterAFoundSource) {
+    testing::MemoryFiles files;
+    files.add("/lib/src/Port.c",
+              "/**\nint f(int a)\n * @param a :{0,1}\n * @note values: calc.exe\n */\n");
+    const FunctionDetails found = ReadParamChoices(files, "/lib/src/Port.c", "int f(int a)", true);
+    EXPECT_EQ(found.functionName, "f");
+    EXPECT_EQ(found.count, 1);
+    EXPECT_EQ(found.slots[0].valueText, "0,1");
+    EXPECT_EQ(found.helperName, "calc.exe");
+    const FunctionDetails missed =
+        ReadParamChoices(files, "/lib/src/Port.c", "int f(int a)", false);
+    EXPECT_EQ(missed.functionName, "int f(int a)");
+    EXPECT_EQ(missed.count, 0);
+    EXPECT_EQ(missed.slots[0].name, "");
+    EXPECT_EQ(missed.helperName, std::nullopt);
 }
 
 }  // namespace
