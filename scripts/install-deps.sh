@@ -13,6 +13,7 @@ packages=(
   universal-ctags time
   neovim clangd
   xdg-utils dpkg-dev file
+  clang-format lintian desktop-file-utils appstream
 )
 
 missing=()
