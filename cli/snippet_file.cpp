@@ -14,8 +14,9 @@ namespace wrennet::cli {
 
 namespace {
 
-// The pane text stands in for "no documentation" when the lookup fails.
-constexpr std::size_t kSplitWithoutSource = 3;
+// Told that the source was found, the parameter reader still splits the
+// prototype when the lookup failed: the library stands in for the source.
+constexpr bool kSplitWithoutSource = true;
 
 std::string_view TrimBlanks(std::string_view text) {
     const std::size_t first = text.find_first_not_of(" \t\r");
@@ -44,7 +45,7 @@ Json SnippetOf(const FileReader& files, const std::string& library, const std::s
                std::string& name) {
     const SourceLookup lookup = FindFunctionSource(files, ToSourceName(library), entry);
     const FunctionDetails details =
-        lookup.found ? ReadParamChoices(files, lookup.path, entry, lookup.paneText.size())
+        lookup.found ? ReadParamChoices(files, lookup.path, entry, lookup.found)
                      : ReadParamChoices(files, library, entry, kSplitWithoutSource);
     name = details.functionName;
     const std::string_view brief = lookup.found ? BriefText(lookup.paneText) : std::string_view{};

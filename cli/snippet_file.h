@@ -1,3 +1,4 @@
+// WriteSnippetFile: an editor snippet file with the call of every listed function.
 #pragma once
 
 #include <ostream>

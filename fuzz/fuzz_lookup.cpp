@@ -40,7 +40,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Check(details.count >= 0 && details.count <= wrennet::kMaxSlots);
     Check(details.messages.empty());
     if (!lookup.found) Check(details.count == 0 && details.functionName == prototype);
-    wrennet::LocateHelper(files, lookup.path, details.helperName.value_or("-"));
+    wrennet::LocateHelper(files, lookup.path, details.helperName);
 
     std::array<wrennet::SlotValue, wrennet::kMaxSlots> panel{};
     for (int k = 0; k < wrennet::kMaxSlots; ++k) {

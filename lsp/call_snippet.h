@@ -1,3 +1,4 @@
+// BuildCall: a function's call as an editor inserts it, with or without tab stops.
 #pragma once
 
 #include <span>
