@@ -1,3 +1,4 @@
+// The lsp command of wrennet-cli: its library arguments and the server run on them.
 #pragma once
 
 #include <optional>

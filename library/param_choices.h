@@ -52,5 +52,10 @@ SplitPrototypeResult SplitPrototype(std::string_view prototype);
 // find the prototype (`sourceFound` false), nothing is read.
 FunctionDetails ReadParamChoices(const FileReader& files, const std::string& sourcePath,
                                  const std::string& prototype, bool sourceFound);
+// Only a found flag: a pane text's length, as callers once passed, would
+// otherwise turn into one without a word.
+template <typename NotBool>
+FunctionDetails ReadParamChoices(const FileReader&, const std::string&, const std::string&,
+                                 NotBool) = delete;
 
 }  // namespace wrennet

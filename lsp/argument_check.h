@@ -1,3 +1,4 @@
+// Literal arguments checked against what their parameter's documentation allows.
 #pragma once
 
 #include <cstdint>

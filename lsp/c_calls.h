@@ -1,3 +1,4 @@
+// Calls of functions in C text, their arguments as written, and the words around a place.
 #pragma once
 
 #include <cstddef>

@@ -1,3 +1,4 @@
+// SourceCodeBlock: a function's documentation and definition as a Markdown code block.
 #pragma once
 
 #include <string>

@@ -1,3 +1,4 @@
+// Completion: the library functions offered for the word being typed.
 #pragma once
 
 #include <cstddef>

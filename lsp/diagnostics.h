@@ -1,3 +1,4 @@
+// Diagnostics: warnings on literal arguments that their documentation does not allow.
 #pragma once
 
 #include <string_view>

@@ -1,3 +1,4 @@
+// DocumentStore: the documents an editor has open, kept in step with its changes.
 #pragma once
 
 #include <map>

@@ -1,3 +1,4 @@
+// Function names: the characters a name is made of, and the name in an entry.
 #pragma once
 
 #include <string_view>

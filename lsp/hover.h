@@ -1,3 +1,4 @@
+// HoverAt: the documentation shown over a library function's name.
 #pragma once
 
 #include <string_view>

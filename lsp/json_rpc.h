@@ -1,3 +1,4 @@
+// JSON-RPC messages of the language server protocol: requests, answers and errors.
 #pragma once
 
 #include <nlohmann/json.hpp>

@@ -1,3 +1,4 @@
+// LanguageServer: the answers to the protocol's requests, over the libraries.
 #pragma once
 
 #include <functional>

@@ -138,8 +138,8 @@ const FunctionInfo& LibrarySet::info(FunctionRef function) {
         cached = std::make_unique<FunctionInfo>();
         const std::string prototype(entry(function));
         cached->lookup = FindFunctionSource(files_, ToSourceName(library.path), prototype);
-        cached->details = ReadParamChoices(files_, cached->lookup.path, prototype,
-                                           cached->lookup.paneText.size());
+        cached->details =
+            ReadParamChoices(files_, cached->lookup.path, prototype, cached->lookup.found);
         if (!cached->lookup.found) cached->details = DetailsFromEntry(prototype);
     }
     return *cached;

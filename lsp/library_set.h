@@ -1,3 +1,4 @@
+// LibrarySet: the libraries the language server knows, their functions and details.
 #pragma once
 
 #include <cstdint>

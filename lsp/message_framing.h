@@ -1,3 +1,4 @@
+// Message framing: the protocol's Content-Length headers read and written.
 #pragma once
 
 #include <cstddef>

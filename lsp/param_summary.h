@@ -1,3 +1,4 @@
+// SummariseParameter: what a parameter's documentation allows, in a few words.
 #pragma once
 
 #include <string>

@@ -1,3 +1,4 @@
+// Positions and ranges of a document as the protocol's JSON writes them.
 #pragma once
 
 #include <cstddef>

@@ -1,3 +1,4 @@
+// RunLanguageServer: one client served on two file descriptors.
 #pragma once
 
 #include "file_reader.h"

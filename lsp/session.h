@@ -1,3 +1,4 @@
+// Session: the protocol's rules (initialize, shutdown, exit) around a LanguageService.
 #pragma once
 
 #include <functional>

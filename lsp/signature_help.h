@@ -1,3 +1,4 @@
+// SignatureHelpAt: the parameters of the call the cursor stands in.
 #pragma once
 
 #include <string_view>

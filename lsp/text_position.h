@@ -1,3 +1,4 @@
+// TextPosition and LineIndex: places in a document as the protocol counts them.
 #pragma once
 
 #include <cstddef>

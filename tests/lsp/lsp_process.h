@@ -1,3 +1,4 @@
+// LspProcess: the real wrennet-cli lsp on two pipes, for the protocol tests.
 #pragma once
 
 #include <sys/types.h>
