@@ -1,3 +1,4 @@
+// Blank-and-tab trimming of byte texts: in front, and at either end.
 #pragma once
 
 #include <string_view>

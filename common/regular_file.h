@@ -1,3 +1,4 @@
+// OpenRegularFile and ReadToEnd: a regular file opened without blocking and read whole.
 #pragma once
 
 #include <fcntl.h>

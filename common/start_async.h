@@ -1,3 +1,4 @@
+// StartAsync: a task on a thread of its own, or later in the asking thread.
 #pragma once
 
 #include <future>

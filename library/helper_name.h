@@ -1,3 +1,4 @@
+// RefuseHelperName: the helper names a library may not give.
 #pragma once
 
 #include <optional>

@@ -1,3 +1,4 @@
+// Temporary files beside the settings file, and the removal of those left over.
 #pragma once
 
 #include <string>
