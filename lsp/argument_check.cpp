@@ -83,8 +83,9 @@ std::optional<std::string> CheckFlags(const ParamChoice& param, std::string_view
     const auto numericFlags = AllNumbers(flags);
     std::vector<std::string_view> pieces;
     bool namesListedFlag = false;
-    for (const std::string& written : SplitAt(argument, '|')) {
-        const std::string_view piece = Trimmed(written);
+    const std::vector<std::string> written = SplitAt(argument, '|');  // `pieces` points into it
+    for (const std::string& writtenPiece : written) {
+        const std::string_view piece = Trimmed(writtenPiece);
         const bool number = IntegerLiteral(piece).has_value();
         if (!number && !IsName(piece)) return std::nullopt;  // an expression
         const bool listed = std::find(flags.begin(), flags.end(), piece) != flags.end();
