@@ -172,6 +172,24 @@ TEST(KeptSettingsTest, LinkedFileIsWrittenThroughTheLink) {
     EXPECT_EQ(std::distance(fs::directory_iterator(folder.path() + "real"), {}), 1);
 }
 
+// A link whose target does not exist yet gets its target; a FIFO in the lock
+// file's place is not waited for either.
+TEST(KeptSettingsTest, DanglingLinkAndFifoLock) {
+    TempFolder folder;
+    fs::create_symlink("later.ini", folder.path() + "Wrennet.ini");
+    IniFile linked(folder.path() + "Wrennet.ini");
+    ASSERT_TRUE(linked.writeValue("Last", "AppPath", "/a"));
+    EXPECT_TRUE(fs::is_symlink(folder.path() + "Wrennet.ini"));
+    EXPECT_EQ(TempFolder::read(folder.path() + "later.ini"), "[Last]\nAppPath=/a\n");
+
+    const std::string other = folder.path() + "Other.ini";
+    ASSERT_EQ(::mkfifo((other + ".lock").c_str(), 0644), 0);
+    const HangGuard guard(20);
+    IniFile fifoLocked(other);
+    EXPECT_TRUE(fifoLocked.writeValue("Last", "AppPath", "/a"));
+    EXPECT_EQ(fifoLocked.readValue("Last", "AppPath", "", 100), "/a");
+}
+
 TEST(KeptSettingsTest, LockHeldElsewhereIsWaitedForOnlyOnce) {
     TempFolder folder;
     const std::string path = folder.path() + "Wrennet.ini";
