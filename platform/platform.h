@@ -41,12 +41,14 @@ class Platform {
     virtual MessageAnswer showMessage(QWidget* parent, const std::string& text, MessageIcon icon,
                                       MessageButtons buttons) = 0;
     virtual void setClipboardText(const std::string& text) = 0;
-    // Started without a shell and never waited for; the outcome is not looked at,
-    // and a program that is missing is no error.
-    virtual void startDetached(const std::string& program,
+    // Started without a shell and never waited for. False when the program
+    // could not be started at all (missing, or not executable); how it goes
+    // once started is not looked at.
+    virtual bool startDetached(const std::string& program,
                                const std::vector<std::string>& arguments) = 0;
-    // Opens a file with the desktop's default application for it.
-    virtual void openDocument(const std::string& path) = 0;
+    // Opens a file with the desktop's default application for it. False when
+    // no program to open it could be started.
+    virtual bool openDocument(const std::string& path) = 0;
     // Runs a command through /bin/sh and returns what std::system returns.
     // Meanwhile `window` stays painted but takes no input; closing it ends
     // the wait (the helper runs on, nothing is reported). The focus is where

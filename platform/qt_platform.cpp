@@ -81,15 +81,20 @@ void QtPlatform::setClipboardText(const std::string& text) {
     QApplication::clipboard()->setText(Shown(text));
 }
 
-void QtPlatform::startDetached(const std::string& program,
+bool QtPlatform::startDetached(const std::string& program,
                                const std::vector<std::string>& arguments) {
     QStringList qtArguments;
     for (const std::string& argument : arguments) qtArguments << PathText(argument);
-    QProcess::startDetached(PathText(program), qtArguments);
+    // Here the static QProcess::startDetached() answered false for programs
+    // it had started; a process object's own call tells the start truly.
+    QProcess process;
+    process.setProgram(PathText(program));
+    process.setArguments(qtArguments);
+    return process.startDetached();
 }
 
-void QtPlatform::openDocument(const std::string& path) {
-    QDesktopServices::openUrl(QUrl::fromLocalFile(PathText(path)));
+bool QtPlatform::openDocument(const std::string& path) {
+    return QDesktopServices::openUrl(QUrl::fromLocalFile(PathText(path)));
 }
 
 int QtPlatform::runHelperCommand(QWidget* window, const std::string& command) {

@@ -12,9 +12,9 @@ class QtPlatform final : public Platform {
     MessageAnswer showMessage(QWidget* parent, const std::string& text, MessageIcon icon,
                               MessageButtons buttons) override;
     void setClipboardText(const std::string& text) override;
-    void startDetached(const std::string& program,
+    bool startDetached(const std::string& program,
                        const std::vector<std::string>& arguments) override;
-    void openDocument(const std::string& path) override;
+    bool openDocument(const std::string& path) override;
     int runHelperCommand(QWidget* window, const std::string& command) override;
     std::optional<std::string> chooseFile(QWidget* parent,
                                           const FileDialogRequest& request) override;

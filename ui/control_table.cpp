@@ -12,6 +12,7 @@
 
 #include "click_label.h"
 #include "mnemonic_group_box.h"
+#include "mnemonic_keys_line_edit.h"
 #include "popup_combo_box.h"
 #include "source_pane.h"
 
@@ -66,7 +67,7 @@ QWidget* NewControl(QDialog& window, const QFont& fixedFont, const ControlRow& r
         case ControlKind::Group:
             return new MnemonicGroupBox(text, &window);
         case ControlKind::TextEdit:
-            return new QLineEdit(&window);
+            return new MnemonicKeysLineEdit(&window);
         case ControlKind::ValueEdit: {
             auto* edit = new QLineEdit(&window);
             edit->setReadOnly(true);
@@ -75,6 +76,7 @@ QWidget* NewControl(QDialog& window, const QFont& fixedFont, const ControlRow& r
         case ControlKind::ValueCombo: {
             auto* combo = new QComboBox(&window);
             combo->setEditable(true);
+            combo->setLineEdit(new MnemonicKeysLineEdit(combo));
             combo->setInsertPolicy(QComboBox::NoInsert);
             return combo;
         }

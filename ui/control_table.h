@@ -21,9 +21,9 @@ enum class ControlKind {
     ClickableLabel,  // a clickable text that changes later; its layout width is its least
     RadioButton,     // grows to show its text whole
     Group,           // a frame, kept behind the controls it surrounds
-    TextEdit,        // a line the user types into
+    TextEdit,        // a line the user types into; Alt with a key is left to mnemonics
     ValueEdit,       // a read-only line: a parameter's value
-    ValueCombo,      // an editable combo that inserts nothing
+    ValueCombo,      // an editable combo that inserts nothing, Alt keys left as above
     DropDown,        // a combo reporting its list's opening and closing, in the fixed font
     PathDropDown,    // the same, editable, for paths: scroll bar left, text aligned right
     ReadOnlyPane,    // the fixed-font pane with both scroll bars always on

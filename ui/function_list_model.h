@@ -2,6 +2,8 @@
 #pragma once
 
 #include <QAbstractListModel>
+#include <cstdint>
+#include <vector>
 
 #include "entry_list.h"
 
@@ -10,6 +12,9 @@ namespace wrennet {
 // The function combo's items: the scanner's entries, kept as their own bytes
 // and decoded only when a row is drawn, so that a list of 100,000 functions
 // is taken over, and later let go of, in one step without a per-item cost.
+// While the user types to find a function the rows are a narrowed choice of
+// the entries; entries() and the combo's index outside that time are the
+// whole list's.
 class FunctionListModel final : public QAbstractListModel {
     Q_OBJECT
   public:
@@ -18,6 +23,14 @@ class FunctionListModel final : public QAbstractListModel {
     void setEntries(EntryList entries);
     void clear() { setEntries({}); }
     const EntryList& entries() const { return entries_; }
+
+    // Shows only the entries at `kept` (positions in entries(), in list order).
+    void narrow(const std::vector<std::uint32_t>& kept);
+    // Shows every entry again.
+    void widen();
+    bool narrowed() const { return narrowed_; }
+    // The position in entries() of a row as shown; -1 for no row.
+    int entryOfRow(int row) const;
 
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
     // The list view asks for the index of every row each time it lays the
@@ -28,7 +41,11 @@ class FunctionListModel final : public QAbstractListModel {
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
 
   private:
+    int shownCount() const;
+
     EntryList entries_;
+    bool narrowed_ = false;
+    std::vector<std::uint32_t> kept_;
 };
 
 }  // namespace wrennet

@@ -18,6 +18,15 @@ constexpr const char* kHelpLauncher = "WrennetHelp.exe";
 
 }  // namespace
 
+std::string CannotOpenText(const std::string& path) {
+    return "Wrennet cannot open " + path +
+           ".\nNo program to show it could be started: is xdg-open installed?";
+}
+
+std::string CannotStartText(const std::string& program) {
+    return "Wrennet cannot start " + program + ".\nIt is missing or not executable.";
+}
+
 HelpActions::HelpActions(Platform& platform, WrennetSettings& settings, QWidget& owner)
     : platform_(platform), settings_(settings), owner_(owner) {
     auto* helpKey = new QShortcut(QKeySequence(Qt::Key_F1), &owner);
@@ -50,27 +59,36 @@ void HelpActions::onHelpButton() {
     // A missing guide with a missing launcher still sends the browser to the
     // guide's address: the browser says what is wrong better than we could.
     if (!platform_.fileExists(page) && platform_.fileExists(launcher)) {
-        platform_.startDetached(launcher, {});
+        start(launcher, {});
     } else {
-        platform_.startDetached(settings_.browser(), {page});
+        start(settings_.browser(), {page});
     }
 }
 
 void HelpActions::onHelpKey() {
     if (settings_.introForHelp()) return openIntro();
-    platform_.startDetached(settings_.browser(), {settings_.url() + kGuidePage});
+    start(settings_.browser(), {settings_.url() + kGuidePage});
 }
 
 void HelpActions::onSetupHelpKey(const std::string& browserPath, const std::string& helpPath) {
     // Intro comes from the settings file, not from the dialog's radio buttons.
     if (settings_.introForHelp()) return openIntro();
-    platform_.startDetached(browserPath, {helpPath + kSetupPage});
+    start(browserPath, {helpPath + kSetupPage});
 }
 
-void HelpActions::onHelpers(const std::string& helperPath) {
-    platform_.startDetached(helperPath, {});
+void HelpActions::onHelpers(const std::string& helperPath) { start(helperPath, {}); }
+
+void HelpActions::openIntro() {
+    const std::string intro = settings_.programFolder() + kIntroFile;
+    if (!platform_.openDocument(intro)) tell(CannotOpenText(intro));
 }
 
-void HelpActions::openIntro() { platform_.openDocument(settings_.programFolder() + kIntroFile); }
+void HelpActions::start(const std::string& program, const std::vector<std::string>& arguments) {
+    if (!platform_.startDetached(program, arguments)) tell(CannotStartText(program));
+}
+
+void HelpActions::tell(const std::string& text) {
+    platform_.showMessage(&owner_, text, MessageIcon::Warning, MessageButtons::Ok);
+}
 
 }  // namespace wrennet

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 class QWidget;
 
@@ -10,11 +11,18 @@ namespace wrennet {
 class Platform;
 class WrennetSettings;
 
+// What the user is told when the desktop has no program to open `path` with
+// (no xdg-open), and when `program` cannot be started (missing, or not
+// executable).
+std::string CannotOpenText(const std::string& path);
+std::string CannotStartText(const std::string& program);
+
 // The window's help and helper buttons. Every request reads the settings
 // afresh and ends in starting one outside program: the desktop's viewer for
 // the introductory text, the browser with a help page, the help launcher or
-// the current function's helper. Nothing waits for it or looks at how it went,
-// so a missing browser costs the user a click and nothing more.
+// the current function's helper. Nothing waits for it; a program that cannot
+// be started at all is told in one message, so that a click never just does
+// nothing.
 class HelpActions {
   public:
     // Binds the F1 key of `owner` (the main window) to onHelpKey().
@@ -37,6 +45,8 @@ class HelpActions {
 
   private:
     void openIntro();
+    void start(const std::string& program, const std::vector<std::string>& arguments);
+    void tell(const std::string& text);
 
     Platform& platform_;
     WrennetSettings& settings_;

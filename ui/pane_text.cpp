@@ -64,6 +64,11 @@ PaneText::PaneText(std::string bytes)
     }
 }
 
+std::size_t PaneText::lineStart(int line) const {
+    if (line < 0) return 0;
+    return line < lineCount() ? lineStarts_[static_cast<std::size_t>(line)] : bytes_.size();
+}
+
 std::string_view PaneText::lineBytes(int line) const {
     if (line < 0 || line >= lineCount()) return {};
     const std::size_t start = lineStarts_[static_cast<std::size_t>(line)];

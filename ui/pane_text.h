@@ -22,6 +22,8 @@ class PaneText {
 
     const std::string& bytes() const { return bytes_; }
     int lineCount() const { return static_cast<int>(lineStarts_.size()); }
+    // Where `line` starts in bytes(); bytes().size() past the last line.
+    std::size_t lineStart(int line) const;
     // The bytes of `line` without its "\n"; empty past the last line.
     std::string_view lineBytes(int line) const;
     qsizetype lineLength(int line) const;

@@ -2,12 +2,12 @@
 
 #include <QAbstractItemView>
 #include <QHeaderView>
-#include <QKeyEvent>
-#include <QLineEdit>
 #include <QMetaObject>
 #include <QProxyStyle>
 #include <QStyledItemDelegate>
 #include <QTableView>
+
+#include "mnemonic_keys_line_edit.h"
 
 namespace wrennet {
 namespace {
@@ -32,22 +32,6 @@ class LeftToRightItemDelegate final : public QStyledItemDelegate {
     void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override {
         QStyledItemDelegate::initStyleOption(option, index);
         option->direction = Qt::LeftToRight;
-    }
-};
-
-class MnemonicKeysLineEdit final : public QLineEdit {
-  public:
-    using QLineEdit::QLineEdit;
-
-  protected:
-    void keyPressEvent(QKeyEvent* event) override {
-        // Ctrl+Alt stands for AltGr on some keyboards, which types characters.
-        const Qt::KeyboardModifiers modifiers = event->modifiers();
-        if ((modifiers & Qt::AltModifier) && !(modifiers & Qt::ControlModifier)) {
-            event->ignore();  // the combo still opens its list on Alt+Down
-            return;
-        }
-        QLineEdit::keyPressEvent(event);
     }
 };
 
@@ -113,7 +97,13 @@ void PopupComboBox::hidePopup() {
 void PopupComboBox::reportClosedLater() {
     // The click or key that closes the list selects its item only after
     // hidePopup() returns; the report waits for that.
-    QMetaObject::invokeMethod(this, &PopupComboBox::popupClosed, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            Q_EMIT popupClosing();
+            Q_EMIT popupClosed();
+        },
+        Qt::QueuedConnection);
 }
 
 }  // namespace wrennet

@@ -29,6 +29,9 @@ class PopupComboBox final : public QComboBox {
 
   Q_SIGNALS:
     void popupAboutToShow();
+    // Both after the selection that closed the list: first for what belongs
+    // to the list itself (putting the index right), then for the window.
+    void popupClosing();
     void popupClosed();
 
   private:

@@ -7,10 +7,17 @@
 #include <QScrollBar>
 #include <algorithm>
 
+#include "pane_colours.h"
+
 namespace wrennet {
 namespace {
 
 constexpr int kCaretWidth = 1;
+// Longer lines are drawn in the text colour alone, and only the columns in
+// view: what such a line is made of, data or generated code, gains nothing
+// from colour, and working it out for every paint would cost more than
+// drawing it.
+constexpr std::size_t kLongestColouredLine = 4096;
 
 }  // namespace
 
@@ -26,10 +33,16 @@ SourcePane::SourcePane(QWidget* parent) : QAbstractScrollArea(parent) {
 
 void SourcePane::setText(PaneText text) {
     text_ = std::move(text);
+    syntax_ = SyntaxOf(text_.bytes());
     anchor_ = cursor_ = Place{};
     updateScrollBars();
     verticalScrollBar()->setValue(0);
     horizontalScrollBar()->setValue(0);
+    viewport()->update();
+}
+
+void SourcePane::setColoured(bool coloured) {
+    coloured_ = coloured;
     viewport()->update();
 }
 
@@ -69,9 +82,10 @@ void SourcePane::paintEvent(QPaintEvent*) {
     // gigabytes at every paint: only the columns in view are drawn.
     const qsizetype firstColumn = horizontalScrollBar()->value() / width;
     const qsizetype columns = viewport()->width() / width + 2;
+    bool inComment = coloured_ && StartsInBlockComment(text_.bytes(), text_.lineStart(first));
+    const PaneColours colours(palette());
     for (int line = first; line < last; ++line) {
         const int top = (line - first) * height;
-        const PaneText::Slice shown = text_.lineSlice(line, firstColumn, columns);
         if (from != to && line >= from.line && line <= to.line) {
             // The selection stays visible while the pane does not have the focus.
             const qsizetype start = line == from.line ? from.column : 0;
@@ -80,9 +94,10 @@ void SourcePane::paintEvent(QPaintEvent*) {
                              static_cast<int>(end - start) * width, height,
                              palette().brush(QPalette::Active, QPalette::Highlight));
         }
-        painter.drawText(static_cast<int>(x + shown.column * width), top + metrics.ascent(),
-                         shown.text);
+        drawLine(painter, colours, line, {firstColumn, columns, x, top + metrics.ascent()},
+                 inComment);
     }
+    painter.setPen(palette().color(QPalette::Text));
     if (!hasFocus()) return;
     // A keyboard user sees where the focus is, and where the caret stands:
     // the line a name without documentation scrolls to.
@@ -94,6 +109,33 @@ void SourcePane::paintEvent(QPaintEvent*) {
     painter.setPen(palette().color(QPalette::Highlight));
     painter.setBrush(Qt::NoBrush);
     painter.drawRect(viewport()->rect().adjusted(0, 0, -1, -1));
+}
+
+void SourcePane::drawLine(QPainter& painter, const PaneColours& shades, int line,
+                          const Columns& view, bool& inComment) const {
+    const int width = characterWidth();
+    if (!coloured_ || text_.lineBytes(line).size() > kLongestColouredLine) {
+        const PaneText::Slice shown = text_.lineSlice(line, view.first, view.count);
+        painter.setPen(palette().color(QPalette::Text));
+        painter.drawText(static_cast<int>(view.x + shown.column * width), view.baseline,
+                         shown.text);
+        if (coloured_) inComment = StartsInBlockComment(text_.bytes(), text_.lineStart(line + 1));
+        return;
+    }
+    const QString text = lineText(line);
+    const LineColours colours =
+        ColourLine(std::u16string_view(reinterpret_cast<const char16_t*>(text.utf16()),
+                                       static_cast<std::size_t>(text.size())),
+                   inComment, syntax_);
+    for (const ColourSpan& span : colours.spans) {
+        const auto start = static_cast<qsizetype>(span.start);
+        const auto end = start + static_cast<qsizetype>(span.length);
+        if (end <= view.first || start >= view.first + view.count) continue;
+        painter.setPen(shades.of(span.colour));
+        painter.drawText(static_cast<int>(view.x + start * width), view.baseline,
+                         text.mid(start, end - start));
+    }
+    inComment = colours.endsInComment;
 }
 
 void SourcePane::focusInEvent(QFocusEvent* event) {

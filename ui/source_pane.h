@@ -6,14 +6,21 @@
 #include <string>
 
 #include "pane_text.h"
+#include "source_colouring.h"
+
+class QPainter;
 
 namespace wrennet {
+
+class PaneColours;
 
 // The read-only source pane. A whole library of many megabytes must show at
 // once, so the pane keeps the core's bytes as they are with an index of their
 // line starts, and decodes only the lines it draws and the selection it
 // copies; nothing wraps, and the vertical scroll bar counts lines, its value
-// being the first visible one.
+// being the first visible one. The colours of the text's syntax are worked out
+// for the lines drawn, too: whether the first of them starts inside a comment
+// is read from the nearest comment mark above it.
 class SourcePane final : public QAbstractScrollArea {
     Q_OBJECT
   public:
@@ -33,6 +40,8 @@ class SourcePane final : public QAbstractScrollArea {
     // The line the user last clicked on; the first line after new text.
     int caretLine() const { return cursor_.line; }
     QString selectedText() const;
+    // Whether the text is drawn in colour (the default), by its syntax.
+    void setColoured(bool coloured);
 
   Q_SIGNALS:
     // The user asked to copy the selection (Ctrl+C).
@@ -59,8 +68,21 @@ class SourcePane final : public QAbstractScrollArea {
     int characterWidth() const;
     int lineHeight() const;
     int visibleLines() const;
+    // The columns in view, and where column 0 and the text's baseline lie.
+    struct Columns {
+        qsizetype first;
+        qsizetype count;
+        int x;
+        int baseline;
+    };
+    // Draws the columns in view of `line` in their colours; `inComment` says
+    // whether the line starts inside a comment, and then whether the next one does.
+    void drawLine(QPainter& painter, const PaneColours& shades, int line, const Columns& view,
+                  bool& inComment) const;
 
     PaneText text_;
+    SourceSyntax syntax_ = SourceSyntax::C;
+    bool coloured_ = true;
     // The selection runs from the anchor to the cursor; empty when they meet.
     Place anchor_;
     Place cursor_;

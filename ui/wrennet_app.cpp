@@ -1,5 +1,6 @@
 #include "wrennet_app.h"
 
+#include "help_actions.h"
 #include "library_check_ahead.h"
 #include "platform.h"
 #include "settings_location.h"
@@ -33,7 +34,7 @@ WrennetApp::WrennetApp(Platform& platform, const FileReader& files)
 
 WrennetApp::~WrennetApp() = default;
 
-WrennetDlg& WrennetApp::startUp() {
+WrennetDlg& WrennetApp::startUp(const std::vector<std::string>& libraries) {
     programFolder_ = ProgramFolder(platform_.executablePath());
     settings_ = std::make_unique<WrennetSettings>(
         programFolder_,
@@ -45,14 +46,19 @@ WrennetDlg& WrennetApp::startUp() {
         });
     // Only a note for other programs; a failure was reported by the settings.
     settings_->writeAppPath();
-    if (settings_->introAtStart()) platform_.openDocument(programFolder_ + "Wrennet.txt");
+    const std::string intro = programFolder_ + "Wrennet.txt";
+    if (settings_->introAtStart() && !platform_.openDocument(intro)) {
+        platform_.showMessage(nullptr, CannotOpenText(intro), MessageIcon::Warning,
+                              MessageButtons::Ok);
+    }
     // The library of the last session is checked while the window is built.
     LibraryCheckAhead checkAhead(files_, settings_->library(), settings_->choice());
     window_ = std::make_unique<WrennetDlg>(platform_, files_, *settings_);
     window_->setUp(checkAhead);
+    for (const std::string& library : libraries) window_->addLibrary(library);
     return *window_;
 }
 
-int WrennetApp::run() { return startUp().exec(); }
+int WrennetApp::run(const std::vector<std::string>& libraries) { return startUp(libraries).exec(); }
 
 }  // namespace wrennet

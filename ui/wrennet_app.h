@@ -4,6 +4,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "file_reader.h"
 
@@ -25,9 +26,11 @@ class WrennetApp {
     ~WrennetApp();
 
     // Everything before the window runs; the window is set up and not shown.
-    WrennetDlg& startUp();
+    // Each of `libraries` (named on the command line) is then added as &Add
+    // adds a file, the last one staying selected.
+    WrennetDlg& startUp(const std::vector<std::string>& libraries = {});
     // startUp(), then the window runs until it closes.
-    int run();
+    int run(const std::vector<std::string>& libraries = {});
 
   private:
     Platform& platform_;

@@ -3,14 +3,20 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QContextMenuEvent>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFile>
 #include <QFontDatabase>
 #include <QIcon>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
+#include <QMimeData>
 #include <QPushButton>
 #include <QShortcut>
+#include <QUrl>
 #include <future>
 
 #include "about_dlg.h"
@@ -37,6 +43,15 @@ constexpr int kHelpersHeight = 23;
 // What "#&Inc" copies of the start-up library path.
 constexpr std::size_t kLibraryPathCopied = 98;
 
+// The local files among dropped items, as the paths the core opens.
+std::vector<std::string> DroppedFiles(const QMimeData& data) {
+    std::vector<std::string> paths;
+    for (const QUrl& url : data.urls()) {
+        if (url.isLocalFile()) paths.push_back(QFile::encodeName(url.toLocalFile()).toStdString());
+    }
+    return paths;
+}
+
 }  // namespace
 
 WrennetDlg::WrennetDlg(Platform& platform, const FileReader& files, WrennetSettings& settings,
@@ -51,7 +66,8 @@ WrennetDlg::WrennetDlg(Platform& platform, const FileReader& files, WrennetSetti
       libraries_(*controls_.libraryCombo, settings, platform, *this),
       navigator_(*controls_.sourcePane),
       panel_(controls_, *this, platform, *this, units_),
-      help_(platform, settings, *this) {
+      help_(platform, settings, *this),
+      finder_(*controls_.functionCombo, *controls_.functionModel) {
     LoadResources();
     setObjectName(QStringLiteral("WrennetDlg"));
     setWindowTitle(QStringLiteral("Wrennet"));
@@ -59,6 +75,7 @@ WrennetDlg::WrennetDlg(Platform& platform, const FileReader& files, WrennetSetti
     setWindowFlag(Qt::WindowMinimizeButtonHint, true);
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     setFixedSize(units_.x(kMainWindowWidth), units_.y(kMainWindowHeight));
+    setAcceptDrops(true);
     controls_.wrennetButton->setIcon(QIcon(QStringLiteral(":/icons/wrennet_button.png")));
     auto* about = new QShortcut(QKeySequence(QStringLiteral("Ctrl+?")), this);
     connect(about, &QShortcut::activated, this, &WrennetDlg::showAbout);
@@ -271,6 +288,20 @@ void WrennetDlg::onAddLibrary() {
     showFieldValues();
 }
 
+void WrennetDlg::addLibrary(const std::string& path) {
+    takeControlValues();
+    closeChoiceLists(0);
+    // The file dialog of &Add offers only files that are there; a name from
+    // outside may not be.
+    if (!platform_.fileExists(path)) {
+        showMessages({{"Library " + path + " not available.", MessageIcon::Stop}});
+    } else {
+        libraries_.addAndSelect(path);
+        afterLibraryChange(path);
+    }
+    showFieldValues();
+}
+
 void WrennetDlg::onUnlistLibrary() {
     closeChoiceLists(0);
     if (const std::optional<std::string> next = libraries_.unlistSelected()) {
@@ -332,6 +363,32 @@ void WrennetDlg::closeEvent(QCloseEvent* event) {
     // Closing the window keeps the fields as they are: no transfer from the controls.
     done(1);
     event->accept();
+}
+
+void WrennetDlg::keyPressEvent(QKeyEvent* event) {
+    // Escape closes an open list and otherwise does nothing: a stray Escape
+    // must not end the window and the work in it. The drop-down lists close
+    // themselves; a parameter's choice list is left as a click elsewhere
+    // leaves it.
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        for (const QListWidget* list : controls_.choiceLists) {
+            if (list->hasFocus()) closeChoiceLists(0);
+        }
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+void WrennetDlg::dragEnterEvent(QDragEnterEvent* event) {
+    if (!DroppedFiles(*event->mimeData()).empty()) event->acceptProposedAction();
+}
+
+void WrennetDlg::dropEvent(QDropEvent* event) {
+    const std::vector<std::string> paths = DroppedFiles(*event->mimeData());
+    if (paths.empty()) return;
+    event->acceptProposedAction();
+    for (const std::string& path : paths) addLibrary(path);
 }
 
 void WrennetDlg::contextMenuEvent(QContextMenuEvent* event) {

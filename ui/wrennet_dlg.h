@@ -9,6 +9,7 @@
 
 #include "dialog_units.h"
 #include "file_reader.h"
+#include "function_finder.h"
 #include "help_actions.h"
 #include "library_check_ahead.h"
 #include "library_list.h"
@@ -43,6 +44,9 @@ class WrennetDlg final : public QDialog, private ParameterPanel::Host {
     // for the pane on a second thread meanwhile, so `files` must open files
     // from two threads at once.
     void setUp(LibraryCheckAhead& checkAhead);
+    // A library named from outside (the command line, a drop): added as &Add
+    // adds the chosen file, with the same checks and messages.
+    void addLibrary(const std::string& path);
 
     const MainWindowControls& controls() const { return controls_; }
     const LibraryList& libraries() const { return libraries_; }
@@ -55,6 +59,9 @@ class WrennetDlg final : public QDialog, private ParameterPanel::Host {
 
   protected:
     void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
 
   private:
@@ -108,6 +115,7 @@ class WrennetDlg final : public QDialog, private ParameterPanel::Host {
     PaneNavigator navigator_;
     ParameterPanel panel_;
     HelpActions help_;
+    FunctionFinder finder_;
 
     int functionIndex_ = -1;
     int libraryIndex_ = -1;

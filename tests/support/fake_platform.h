@@ -6,6 +6,7 @@
 #include <functional>
 #include <map>
 #include <optional>
+#include <set>
 #include <string>
 #include <utility>
 #include <vector>
@@ -49,11 +50,15 @@ class FakePlatform final : public Platform {
         return Next(chosenFiles, std::optional<std::string>());
     }
     void setClipboardText(const std::string& text) override { clipboard = text; }
-    void startDetached(const std::string& program,
+    bool startDetached(const std::string& program,
                        const std::vector<std::string>& arguments) override {
         started.push_back({program, arguments});
+        return !unstartable.contains(program);
     }
-    void openDocument(const std::string& path) override { openedDocuments.push_back(path); }
+    bool openDocument(const std::string& path) override {
+        openedDocuments.push_back(path);
+        return documentsOpen;
+    }
     int runHelperCommand(QWidget*, const std::string& command) override {
         commands.push_back(command);
         return Next(helperResults, 0);
@@ -84,6 +89,10 @@ class FakePlatform final : public Platform {
     std::vector<StartedProgram> started;
     std::vector<std::string> openedDocuments, commands;
     std::map<std::string, std::string> environment;
+    // Programs whose start fails, as a missing or non-executable one does.
+    std::set<std::string> unstartable;
+    // False: no program to open documents with, as without xdg-open.
+    bool documentsOpen = true;
 
   private:
     template <typename T>

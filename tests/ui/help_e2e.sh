@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Help and Setup in the real program under a virtual X server, with stand-in
 # programs on PATH that write down how they were started. A second run has no
-# browser and no xdg-open at all: the window must neither hang nor fall over.
+# browser and no xdg-open at all: the window says so for each request, and
+# neither hangs nor falls over.
 #   help_e2e.sh PATH/TO/wrennet
 set -euo pipefail
 binary=$(readlink -f "$1")
@@ -74,13 +75,40 @@ end_window "with stand-ins"
 [ "$(wc -l <"$work/started")" -eq 5 ] || fail "more was started than asked for"
 
 # 2. No browser and no xdg-open: the introductory text at start, F1 and
-#    F1=&Help, then the HTML help with a browser that is not there.
+#    F1=&Help, then the HTML help with a browser that is not there. Each
+#    failed start is told in one message, answered with Return; the window
+#    neither hangs nor falls over.
+shown() { xdotool search --onlyvisible --pid "$app" 2>/dev/null | wc -l; }
+# Waits for a message beside `before` shown windows, and answers it.
+answer_message() {
+  local before=$1 what=$2 box
+  wait_for '[ "$(shown)" -gt "$before" ]' || fail "$what: no message"
+  box=$(xdotool search --onlyvisible --pid "$app" 2>/dev/null | grep -vxF "${window:-}" | tail -1)
+  xdotool windowactivate --sync "$box" >/dev/null 2>&1 || xdotool windowfocus --sync "$box" >/dev/null 2>&1 || true
+  xdotool key Return
+  wait_for '! xdotool search --onlyvisible --pid "$app" 2>/dev/null | grep -qxF "$box"' ||
+    fail "$what: the message stayed"
+}
 printf '[Last]\nBrowser=/nowhere/web\nUrl=%s/help/\n' "$work" >"$work/Wrennet.ini"
-start_window "$work/empty"
-xdotool key --delay 200 F1 alt+h
+window=
+PATH="$work/empty" "$work/wrennet" >/dev/null 2>&1 & app=$!
+answer_message 0 "the introductory text at start"
+window=$(timeout 20 xdotool search --sync --onlyvisible --name '^Wrennet$' | head -1)
+[ -n "$window" ] || fail "the window did not show"
+for key in F1 alt+h; do
+  xdotool windowfocus --sync "$window" >/dev/null 2>&1 || true
+  xdotool key "$key"
+  answer_message 1 "$key, the introductory text"
+done
 printf '[Last]\nIntro=No\nBrowser=/nowhere/web\nUrl=%s/help/\n' "$work" >"$work/Wrennet.ini"
-xdotool key --delay 200 F1 alt+h
-sleep 0.5
+xdotool windowfocus --sync "$window" >/dev/null 2>&1 || true
+xdotool key F1
+answer_message 1 "F1, the browser"
+# F1=&Help finds the guide gone and the launcher there: started, nothing to tell.
+xdotool windowfocus --sync "$window" >/dev/null 2>&1 || true
+xdotool key alt+h
+# (Its line is blank: PATH holds no basename now.)
+wait_for '[ "$(wc -l <"$work/started")" -ge 6 ]' || fail "alt+h: the launcher was not started"
 kill -0 "$app" 2>/dev/null || fail "the window fell over without a browser"
 end_window "without a browser"
 echo "help e2e: ok"

@@ -18,6 +18,7 @@ class HelperRunTest : public QObject {
   private Q_SLOTS:
     void resultsAsSystemGivesThem();
     void windowWaitsWithoutInput();
+    void startsThatFailAreSeen();
 };
 
 void HelperRunTest::resultsAsSystemGivesThem() {
@@ -61,6 +62,23 @@ void HelperRunTest::windowWaitsWithoutInput() {
     clock.start();
     QCOMPARE(platform.runHelperCommand(&window, "exec sleep 60 >/dev/null 2>&1"), 0);
     QVERIFY(clock.elapsed() < 30000);
+}
+
+// A program that is missing, or there but not executable, is no start; one
+// that starts and then fails is.
+void HelperRunTest::startsThatFailAreSeen() {
+    TempFolder folder;
+    const std::string plain = folder.path() + "helper.exe";
+    TempFolder::write(plain, "#!/bin/sh\nexit 0\n");
+    const std::pair<std::string, bool> starts[] = {
+        {folder.path() + "missing.exe", false},
+        {plain, false},
+        {"false", true},
+    };
+    wrennet::QtPlatform platform;
+    for (const auto& [program, started] : starts) {
+        QVERIFY2(platform.startDetached(program, {}) == started, program.c_str());
+    }
 }
 
 QTEST_MAIN(HelperRunTest)

@@ -48,10 +48,12 @@ class Session {
     std::string ini() const { return TempFolder::read(path("Wrennet.ini")); }
 
     // `ini` becomes the settings file first; "-" leaves the file as it is.
-    WrennetDlg& start(const std::string& ini = "-") {
+    // `libraries` are named as on the command line.
+    WrennetDlg& start(const std::string& ini = "-",
+                      const std::vector<std::string>& libraries = {}) {
         if (ini != "-") write("Wrennet.ini", ini);
         app = std::make_unique<WrennetApp>(platform, files);
-        return app->startUp();
+        return app->startUp(libraries);
     }
 
     TempFolder folder;

@@ -24,14 +24,15 @@ remember_port_library() {
 }
 
 # Starts the X server (which picks a free display itself, so that scripts
-# running side by side never share one), then the program, and waits for its
-# window to have the focus; `shown` counts the program's windows.
+# running side by side never share one), then the program with the given
+# arguments, and waits for its window to have the focus; `shown` counts the
+# program's windows.
 start_window() {
   Xvfb -displayfd 3 -screen 0 1280x1024x24 3>"$work/display" >/dev/null 2>&1 & xvfb=$!
   wait_for '[ -s "$work/display" ]' || fail "the X server did not start"
   export DISPLAY=":$(cat "$work/display")"
   wait_for 'xdotool getmouselocation >/dev/null 2>&1' || true
-  "$work/wrennet" >/dev/null 2>&1 & app=$!
+  "$work/wrennet" "$@" >/dev/null 2>&1 & app=$!
   window=$(timeout 20 xdotool search --sync --onlyvisible --name '^Wrennet$' | head -1)
   [ -n "$window" ] || fail "the window did not show"
   xdotool windowactivate --sync "$window" >/dev/null 2>&1 || true
