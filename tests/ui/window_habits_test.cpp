@@ -252,7 +252,7 @@ class WindowHabitsTest : public QObject {
         const std::string intro = session.path("Wrennet.txt");
         QCOMPARE(session.platform.messageTexts(),
                  QStringList{QString::fromStdString(wrennet::CannotOpenText(intro))});
-        session.app->settings().writeIntro(false);
+        session.write("Wrennet.ini", "[Last]\nIntro=No\n");
         session.platform.unstartable = {"xdg-open"};
         window.controls().helpButton->click();
         QCOMPARE(session.platform.messages.size(), 2u);
