@@ -50,7 +50,7 @@ Json SnippetOf(const FileReader& files, const std::string& library, const std::s
     name = details.functionName;
     const std::string_view brief = lookup.found ? BriefText(lookup.paneText) : std::string_view{};
     return {{"prefix", DisplayText(details.functionName)},
-            {"body", DisplayText(lsp::BuildCall(details, lsp::CallStyle::Snippet))},
+            {"body", DisplayText(lsp::BuildCall(details, entry, lsp::CallStyle::Snippet))},
             {"description", DisplayText(brief.empty() ? std::string_view(entry) : brief)},
             {"scope", "c,cpp"}};
 }

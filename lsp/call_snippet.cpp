@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "function_name.h"
 #include "slot_layout.h"
 
 namespace wrennet::lsp {
@@ -87,9 +88,16 @@ std::string BuildCall(std::string_view functionName, std::span<const ParamChoice
     return call;
 }
 
-std::string BuildCall(const FunctionDetails& details, CallStyle style) {
+std::string BuildCall(const FunctionDetails& details, std::string_view entry, CallStyle style) {
     const auto count = static_cast<std::size_t>(std::max(details.count, 0));
-    return BuildCall(details.functionName, std::span(details.slots).first(count), style);
+    std::vector<ParamChoice> params(details.slots.begin(), details.slots.begin() + count);
+    const std::vector<std::string_view> written = ParameterTexts(entry);
+    for (std::size_t k = params.size(); k < written.size(); ++k) {
+        const std::string_view name = ParameterNameOf(written[k]);
+        params.push_back(
+            {name.empty() ? "arg" + std::to_string(k + 1) : std::string(name), "", ""});
+    }
+    return BuildCall(details.functionName, params, style);
 }
 
 }  // namespace wrennet::lsp

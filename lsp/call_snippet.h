@@ -22,8 +22,11 @@ enum class CallStyle { Snippet, PlainText };
 std::string BuildCall(std::string_view functionName, std::span<const ParamChoice> params,
                       CallStyle style);
 
-// The same for the parameters a reading of the documentation found: the first
-// `details.count` slots.
-std::string BuildCall(const FunctionDetails& details, CallStyle style);
+// The call of the function `entry` declares: the parameters a reading of its
+// documentation found (the first `details.count` slots), then one named
+// placeholder for each further parameter of the entry, so that a function
+// with more parameters than the documentation reading covers still gets a
+// call with all its arguments. An unnamed parameter is called "argN".
+std::string BuildCall(const FunctionDetails& details, std::string_view entry, CallStyle style);
 
 }  // namespace wrennet::lsp

@@ -73,7 +73,8 @@ Json CompleteAt(LibrarySet& libraries, std::string_view text, TextPosition posit
             inTime ? libraries.info(function).details : DetailsFromEntry(libraries.entry(function));
         details.functionName = name;
         const std::string insert =
-            BuildCall(details, snippetSupport ? CallStyle::Snippet : CallStyle::PlainText);
+            BuildCall(details, libraries.entry(function),
+                      snippetSupport ? CallStyle::Snippet : CallStyle::PlainText);
         const int format = snippetSupport ? kSnippetFormat : kPlainTextFormat;
         if (inTime) {
             item["documentation"] =

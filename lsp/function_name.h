@@ -2,6 +2,7 @@
 #pragma once
 
 #include <string_view>
+#include <vector>
 
 #include "param_choices.h"
 
@@ -21,5 +22,15 @@ std::string_view FunctionNameOf(std::string_view entry);
 // What the entry alone tells of a function, without its documentation: each
 // parameter a free entry named as in the prototype.
 FunctionDetails DetailsFromEntry(std::string_view entry);
+
+// Every parameter of an entry as it is written there: the pieces between its
+// outermost parentheses, split at the commas of their own level, blanks left
+// out. None for "()" and "(void)". The views point into `entry`.
+std::vector<std::string_view> ParameterTexts(std::string_view entry);
+
+// The name a parameter is called by: the identifier after "(*" of a function
+// pointer, else the last identifier before any "[". Empty for an unnamed one
+// ("int", "char *") and for "...".
+std::string_view ParameterNameOf(std::string_view parameterText);
 
 }  // namespace wrennet::lsp

@@ -4,40 +4,22 @@
 #include <vector>
 
 #include "c_calls.h"
+#include "function_name.h"
 #include "param_summary.h"
 
 namespace wrennet::lsp {
 namespace {
 
 // Where each parameter stands in the entry, as [start, end) in UTF-16 code
-// units: the pieces between its outermost parentheses, split at the commas
-// of their own level, blanks left out. None for "()" and "(void)".
+// units.
 std::vector<std::pair<std::size_t, std::size_t>> ParameterSpans(std::string_view entry) {
     std::vector<std::pair<std::size_t, std::size_t>> spans;
-    const std::size_t open = entry.find('(');
-    const std::size_t close = entry.rfind(')');
-    if (open == std::string_view::npos || close == std::string_view::npos || close < open) {
-        return spans;
-    }
     const LineIndex units(entry);
-    auto addPiece = [&](std::size_t from, std::size_t to) {
-        while (from < to && (entry[from] == ' ' || entry[from] == '\t')) ++from;
-        while (to > from && (entry[to - 1] == ' ' || entry[to - 1] == '\t')) --to;
-        const std::string_view piece = entry.substr(from, to - from);
-        if (piece.empty() || piece == "void") return;
-        spans.emplace_back(units.positionOf(from).character, units.positionOf(to).character);
-    };
-    int depth = 0;
-    std::size_t pieceStart = open + 1;
-    for (std::size_t i = open + 1; i < close; ++i) {
-        if (entry[i] == '(') ++depth;
-        if (entry[i] == ')') --depth;
-        if (entry[i] == ',' && depth == 0) {
-            addPiece(pieceStart, i);
-            pieceStart = i + 1;
-        }
+    for (const std::string_view piece : ParameterTexts(entry)) {
+        const auto from = static_cast<std::size_t>(piece.data() - entry.data());
+        spans.emplace_back(units.positionOf(from).character,
+                           units.positionOf(from + piece.size()).character);
     }
-    addPiece(pieceStart, close);
     return spans;
 }
 

@@ -72,8 +72,36 @@ TEST(CallSnippetTest, DetailsGiveTheirCountedSlotsOnly) {
     details.slots[0] = Param("port", "0,1,2");
     details.slots[1] = Param("mode", "RD|WR");
     details.slots[2] = Param("ignored", "7,8");
-    EXPECT_EQ(BuildCall(details, CallStyle::Snippet), "PortRead(${1|0,1,2|},${2|RD,WR|})");
-    EXPECT_EQ(BuildCall(details, CallStyle::PlainText), "PortRead(0,RD)");
+    const char* entry = "int PortRead(int port, int mode)";
+    EXPECT_EQ(BuildCall(details, entry, CallStyle::Snippet), "PortRead(${1|0,1,2|},${2|RD,WR|})");
+    EXPECT_EQ(BuildCall(details, entry, CallStyle::PlainText), "PortRead(0,RD)");
+}
+
+// The documentation reading covers four parameters; a call still needs all.
+TEST(CallSnippetTest, ParametersPastTheReadSlotsGetNamedPlaceholders) {
+    struct Case {
+        const char* entry;
+        int count;
+        const char* snippet;
+    };
+    const std::vector<Case> cases = {
+        {"int Six(int a, int b, int c, int d, char *out, long n)", 4,
+         "Six(${1|0,1|},${2:b},${3:c},${4:d},${5:out},${6:n})"},
+        {"void Cb(int a, void (*done)(int code), int)", 1, "Cb(${1|0,1|},${2:done},${3:arg3})"},
+        {"int Arr(int a, char buf[16], ...)", 1, "Arr(${1|0,1|},${2:buf},${3:arg3})"},
+        {"int Fewer(int a, int b)", 1, "Fewer(${1|0,1|},${2:b})"},
+        {"int None(void)", 0, "None()"},
+    };
+    for (const Case& c : cases) {
+        FunctionDetails details;
+        details.functionName = std::string(c.entry).substr(std::string(c.entry).find(' ') + 1);
+        details.functionName.erase(details.functionName.find('('));
+        details.count = c.count;
+        details.slots[0] = Param("a", "0,1");
+        for (std::size_t k = 1; k < 4; ++k)
+            details.slots[k] = Param(k == 1 ? "b" : k == 2 ? "c" : "d", "");
+        EXPECT_EQ(BuildCall(details, c.entry, CallStyle::Snippet), c.snippet) << c.entry;
+    }
 }
 
 }  // namespace

@@ -34,5 +34,38 @@ TEST(FunctionNameTest, TheNameAndParametersAnEntryAloneGives) {
     }
 }
 
+TEST(FunctionNameTest, EveryParameterAndTheNameItIsCalledBy) {
+    struct Case {
+        const char* entry;
+        std::vector<std::string> texts;
+        std::vector<std::string> names;
+    };
+    const std::vector<Case> cases = {
+        {"int F(int a, int b, int c, int d, char *e)",
+         {"int a", "int b", "int c", "int d", "char *e"},
+         {"a", "b", "c", "d", "e"}},
+        {"void F(void)", {}, {}},
+        {"void F()", {}, {}},
+        {"void F(int, char *, ...)", {"int", "char *", "..."}, {"", "", ""}},
+        {"void F(void (*done)(int code, int why), int n)",
+         {"void (*done)(int code, int why)", "int n"},
+         {"done", "n"}},
+        {"void F( char buf[16] ,unsigned long\tcount )",
+         {"char buf[16]", "unsigned long\tcount"},
+         {"buf", "count"}},
+        {"no parenthesis", {}, {}},
+    };
+    for (const Case& c : cases) {
+        std::vector<std::string> texts;
+        std::vector<std::string> names;
+        for (const std::string_view text : ParameterTexts(c.entry)) {
+            texts.emplace_back(text);
+            names.emplace_back(ParameterNameOf(text));
+        }
+        EXPECT_EQ(texts, c.texts) << c.entry;
+        EXPECT_EQ(names, c.names) << c.entry;
+    }
+}
+
 }  // namespace
 }  // namespace wrennet::lsp
