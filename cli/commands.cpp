@@ -1,15 +1,15 @@
-#include "commands.h"
+#include "cli/commands.h"
 
 #include <array>
 #include <optional>
 
-#include "call_text.h"
-#include "json_writer.h"
-#include "param_choices.h"
-#include "range_check.h"
-#include "scanner.h"
-#include "slot_layout.h"
-#include "source_lookup.h"
+#include "cli/json_writer.h"
+#include "library/call_text.h"
+#include "library/param_choices.h"
+#include "library/range_check.h"
+#include "library/scanner.h"
+#include "library/slot_layout.h"
+#include "library/source_lookup.h"
 
 namespace wrennet::cli {
 

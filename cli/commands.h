@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "file_reader.h"
-#include "message.h"
+#include "library/file_reader.h"
+#include "library/message.h"
 
 namespace wrennet::cli {
 

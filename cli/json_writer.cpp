@@ -1,6 +1,6 @@
-#include "json_writer.h"
+#include "cli/json_writer.h"
 
-#include "display_text.h"
+#include "library/display_text.h"
 
 namespace wrennet::cli {
 

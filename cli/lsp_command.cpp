@@ -1,4 +1,4 @@
-#include "lsp_command.h"
+#include "cli/lsp_command.h"
 
 #include <unistd.h>
 
@@ -7,9 +7,9 @@
 #include <filesystem>
 #include <string_view>
 
-#include "server_loop.h"
-#include "settings_location.h"
-#include "wrennet_settings.h"
+#include "lsp/server_loop.h"
+#include "settings/settings_location.h"
+#include "settings/wrennet_settings.h"
 
 namespace wrennet::cli {
 namespace {

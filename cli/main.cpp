@@ -10,9 +10,9 @@
 #include <string_view>
 #include <vector>
 
-#include "commands.h"
-#include "lsp_command.h"
-#include "snippet_file.h"
+#include "cli/commands.h"
+#include "cli/lsp_command.h"
+#include "cli/snippet_file.h"
 
 namespace {
 

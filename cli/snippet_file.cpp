@@ -1,14 +1,14 @@
-#include "snippet_file.h"
+#include "cli/snippet_file.h"
 
 #include <set>
 #include <string_view>
 #include <utility>
 
-#include "call_snippet.h"
-#include "display_text.h"
-#include "json_writer.h"
-#include "scanner.h"
-#include "source_lookup.h"
+#include "cli/json_writer.h"
+#include "library/display_text.h"
+#include "library/scanner.h"
+#include "library/source_lookup.h"
+#include "lsp/call_snippet.h"
 
 namespace wrennet::cli {
 

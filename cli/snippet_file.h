@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "commands.h"
-#include "file_reader.h"
+#include "cli/commands.h"
+#include "library/file_reader.h"
 
 namespace wrennet::cli {
 

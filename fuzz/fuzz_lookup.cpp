@@ -7,12 +7,12 @@
 #include <cstdint>
 #include <string>
 
-#include "call_text.h"
-#include "fuzz_check.h"
-#include "param_choices.h"
-#include "range_check.h"
-#include "slot_layout.h"
-#include "source_lookup.h"
+#include "fuzz/fuzz_check.h"
+#include "library/call_text.h"
+#include "library/param_choices.h"
+#include "library/range_check.h"
+#include "library/slot_layout.h"
+#include "library/source_lookup.h"
 #include "tests/support/memory_files.h"
 
 using wrennet::fuzz::Check;

@@ -11,12 +11,12 @@
 #include <fstream>
 #include <string>
 
-#include "file_reader.h"
-#include "fuzz_check.h"
-#include "json_rpc.h"
-#include "language_server.h"
-#include "message_framing.h"
-#include "session.h"
+#include "fuzz/fuzz_check.h"
+#include "library/file_reader.h"
+#include "lsp/json_rpc.h"
+#include "lsp/language_server.h"
+#include "lsp/message_framing.h"
+#include "lsp/session.h"
 
 namespace {
 

@@ -5,8 +5,8 @@
 #include <string>
 #include <string_view>
 
-#include "fuzz_check.h"
-#include "prototype.h"
+#include "fuzz/fuzz_check.h"
+#include "library/prototype.h"
 #include "tests/support/reference_normalise.h"
 
 using wrennet::fuzz::Check;

@@ -10,13 +10,13 @@
 #include <string>
 
 #include "common/byte_class.h"
-#include "fuzz_check.h"
-#include "header_marks.h"
-#include "last_choice.h"
-#include "line_reader.h"
-#include "scanner.h"
-#include "split_scan.h"
-#include "split_sort.h"
+#include "fuzz/fuzz_check.h"
+#include "library/header_marks.h"
+#include "library/last_choice.h"
+#include "library/line_reader.h"
+#include "library/scanner.h"
+#include "library/split_scan.h"
+#include "library/split_sort.h"
 #include "tests/support/memory_files.h"
 
 namespace {

@@ -6,8 +6,8 @@
 #include <cstdint>
 #include <string>
 
-#include "fuzz_check.h"
-#include "ini_text.h"
+#include "fuzz/fuzz_check.h"
+#include "settings/ini_text.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "call_text.h"
+#include "library/call_text.h"
 
 namespace wrennet {
 

@@ -6,8 +6,8 @@
 #include <string>
 #include <string_view>
 
-#include "message.h"
-#include "param_choices.h"
+#include "library/message.h"
+#include "library/param_choices.h"
 
 namespace wrennet {
 

@@ -1,10 +1,10 @@
-#include "choice_list.h"
+#include "library/choice_list.h"
 
 #include <algorithm>
 #include <unordered_map>
 
 #include "common/ascii_case.h"
-#include "slot_layout.h"
+#include "library/slot_layout.h"
 
 namespace wrennet {
 namespace {

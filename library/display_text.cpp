@@ -1,4 +1,4 @@
-#include "display_text.h"
+#include "library/display_text.h"
 
 #include <array>
 #include <cstdint>

@@ -1,4 +1,4 @@
-#include "documentation_block.h"
+#include "library/documentation_block.h"
 
 #include "common/blank_trim.h"
 #include "common/no_position.h"

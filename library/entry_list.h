@@ -12,8 +12,8 @@
 #include <utility>
 #include <vector>
 
-#include "realloc_array.h"
-#include "repeat_table.h"
+#include "library/realloc_array.h"
+#include "library/repeat_table.h"
 
 namespace wrennet {
 

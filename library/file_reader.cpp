@@ -1,4 +1,4 @@
-#include "file_reader.h"
+#include "library/file_reader.h"
 
 #include <unistd.h>
 

@@ -5,7 +5,7 @@
 #include <string_view>
 #include <vector>
 
-#include "entry_list.h"
+#include "library/entry_list.h"
 
 namespace wrennet {
 

@@ -1,4 +1,4 @@
-#include "header_marks.h"
+#include "library/header_marks.h"
 
 namespace wrennet {
 

@@ -6,10 +6,10 @@
 #include <cstdint>
 #include <string_view>
 
-#include "byte_block.h"
 #include "common/byte_class.h"
 #include "common/no_position.h"
-#include "line_reader.h"
+#include "library/byte_block.h"
+#include "library/line_reader.h"
 
 namespace wrennet {
 

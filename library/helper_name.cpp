@@ -1,8 +1,8 @@
-#include "helper_name.h"
+#include "library/helper_name.h"
 
 #include <string>
 
-#include "slot_layout.h"
+#include "library/slot_layout.h"
 
 namespace wrennet {
 namespace {

@@ -4,7 +4,7 @@
 #include <optional>
 #include <string_view>
 
-#include "message.h"
+#include "library/message.h"
 
 namespace wrennet {
 

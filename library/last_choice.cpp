@@ -1,9 +1,9 @@
-#include "last_choice.h"
+#include "library/last_choice.h"
 
 #include <algorithm>
 
 #include "common/ascii_case.h"
-#include "entry_sorter.h"
+#include "library/entry_sorter.h"
 
 namespace wrennet {
 namespace {

@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "entry_list.h"
+#include "library/entry_list.h"
 
 namespace wrennet {
 

@@ -1,4 +1,4 @@
-#include "line_marks.h"
+#include "library/line_marks.h"
 
 #include <bit>
 #include <cstdint>

@@ -5,7 +5,7 @@
 #include <memory>
 #include <string_view>
 
-#include "file_reader.h"
+#include "library/file_reader.h"
 
 namespace wrennet {
 

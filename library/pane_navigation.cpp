@@ -1,4 +1,4 @@
-#include "pane_navigation.h"
+#include "library/pane_navigation.h"
 
 #include <string>
 

@@ -1,4 +1,4 @@
-#include "param_choices.h"
+#include "library/param_choices.h"
 
 #include <algorithm>
 #include <array>
@@ -6,11 +6,11 @@
 #include "common/byte_class.h"
 #include "common/no_position.h"
 #include "common/replace_all.h"
-#include "documentation_block.h"
-#include "line_marks.h"
-#include "line_reader.h"
-#include "pending_lines.h"
-#include "prototype.h"
+#include "library/documentation_block.h"
+#include "library/line_marks.h"
+#include "library/line_reader.h"
+#include "library/pending_lines.h"
+#include "library/prototype.h"
 
 namespace wrennet {
 namespace {

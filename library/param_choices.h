@@ -8,8 +8,8 @@
 #include <string_view>
 #include <vector>
 
-#include "file_reader.h"
-#include "message.h"
+#include "library/file_reader.h"
+#include "library/message.h"
 
 namespace wrennet {
 

@@ -1,8 +1,8 @@
-#include "parameter_helper.h"
+#include "library/parameter_helper.h"
 
 #include <string>
 
-#include "helper_name.h"
+#include "library/helper_name.h"
 
 namespace wrennet {
 namespace {

@@ -1,11 +1,11 @@
-#include "prototype.h"
+#include "library/prototype.h"
 
 #include <array>
 #include <cstdint>
 #include <cstring>
 
-#include "byte_block.h"
 #include "common/byte_class.h"
+#include "library/byte_block.h"
 
 namespace wrennet {
 namespace {

@@ -1,4 +1,4 @@
-#include "range_check.h"
+#include "library/range_check.h"
 
 #include <algorithm>
 #include <cstdint>

@@ -1,4 +1,4 @@
-#include "scanner.h"
+#include "library/scanner.h"
 
 #include <algorithm>
 #include <cstring>
@@ -7,11 +7,11 @@
 #include "common/byte_class.h"
 #include "common/no_position.h"
 #include "common/replace_all.h"
-#include "entry_sorter.h"
-#include "prototype.h"
-#include "span_scanner.h"
-#include "split_scan.h"
-#include "split_sort.h"
+#include "library/entry_sorter.h"
+#include "library/prototype.h"
+#include "library/span_scanner.h"
+#include "library/split_scan.h"
+#include "library/split_sort.h"
 
 namespace wrennet {
 namespace {

@@ -6,11 +6,11 @@
 #include <string_view>
 #include <vector>
 
-#include "entry_list.h"
-#include "file_reader.h"
-#include "header_marks.h"
-#include "last_choice.h"
-#include "message.h"
+#include "library/entry_list.h"
+#include "library/file_reader.h"
+#include "library/header_marks.h"
+#include "library/last_choice.h"
+#include "library/message.h"
 
 namespace wrennet {
 

@@ -1,4 +1,4 @@
-#include "slot_layout.h"
+#include "library/slot_layout.h"
 
 #include "common/no_position.h"
 

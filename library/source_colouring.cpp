@@ -1,4 +1,4 @@
-#include "source_colouring.h"
+#include "library/source_colouring.h"
 
 #include <algorithm>
 #include <array>

@@ -1,4 +1,4 @@
-#include "source_lookup.h"
+#include "library/source_lookup.h"
 
 #include <cstdint>
 #include <cstring>
@@ -6,11 +6,11 @@
 
 #include "common/no_position.h"
 #include "common/replace_all.h"
-#include "documentation_block.h"
-#include "helper_name.h"
-#include "line_reader.h"
-#include "pending_lines.h"
-#include "prototype.h"
+#include "library/documentation_block.h"
+#include "library/helper_name.h"
+#include "library/line_reader.h"
+#include "library/pending_lines.h"
+#include "library/prototype.h"
 
 namespace wrennet {
 namespace {

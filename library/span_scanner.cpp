@@ -1,14 +1,14 @@
-#include "span_scanner.h"
+#include "library/span_scanner.h"
 
 #include <algorithm>
 #include <cstdint>
 #include <cstring>
 #include <memory>
 
-#include "byte_block.h"
 #include "common/byte_class.h"
-#include "header_marks.h"
-#include "line_reader.h"
+#include "library/byte_block.h"
+#include "library/header_marks.h"
+#include "library/line_reader.h"
 
 namespace wrennet {
 namespace {

@@ -3,8 +3,8 @@
 
 #include <string_view>
 
-#include "file_reader.h"
-#include "scanner.h"
+#include "library/file_reader.h"
+#include "library/scanner.h"
 
 namespace wrennet {
 

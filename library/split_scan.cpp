@@ -1,4 +1,4 @@
-#include "split_scan.h"
+#include "library/split_scan.h"
 
 #include <algorithm>
 #include <functional>
@@ -9,8 +9,8 @@
 #include <string_view>
 
 #include "common/start_async.h"
-#include "line_reader.h"
-#include "span_scanner.h"
+#include "library/line_reader.h"
+#include "library/span_scanner.h"
 
 namespace wrennet {
 namespace {

@@ -4,10 +4,10 @@
 #include <cstdint>
 #include <string_view>
 
-#include "entry_list.h"
-#include "file_reader.h"
-#include "last_choice.h"
-#include "scanner.h"
+#include "library/entry_list.h"
+#include "library/file_reader.h"
+#include "library/last_choice.h"
+#include "library/scanner.h"
 
 namespace wrennet {
 

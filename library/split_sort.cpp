@@ -1,11 +1,11 @@
-#include "split_sort.h"
+#include "library/split_sort.h"
 
 #include <algorithm>
 #include <future>
 #include <string_view>
 
 #include "common/start_async.h"
-#include "entry_sorter.h"
+#include "library/entry_sorter.h"
 
 namespace wrennet {
 namespace {

@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "entry_list.h"
+#include "library/entry_list.h"
 
 namespace wrennet {
 

@@ -1,12 +1,12 @@
-#include "argument_check.h"
+#include "lsp/argument_check.h"
 
 #include <algorithm>
 #include <vector>
 
 #include "common/byte_class.h"
-#include "function_name.h"
-#include "range_check.h"
-#include "slot_layout.h"
+#include "library/range_check.h"
+#include "library/slot_layout.h"
+#include "lsp/function_name.h"
 
 namespace wrennet::lsp {
 namespace {

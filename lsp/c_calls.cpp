@@ -1,9 +1,9 @@
-#include "c_calls.h"
+#include "lsp/c_calls.h"
 
 #include <optional>
 
 #include "common/byte_class.h"
-#include "function_name.h"
+#include "lsp/function_name.h"
 
 namespace wrennet::lsp {
 namespace {

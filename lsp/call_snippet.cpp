@@ -1,10 +1,10 @@
-#include "call_snippet.h"
+#include "lsp/call_snippet.h"
 
 #include <algorithm>
 #include <vector>
 
-#include "function_name.h"
-#include "slot_layout.h"
+#include "library/slot_layout.h"
+#include "lsp/function_name.h"
 
 namespace wrennet::lsp {
 namespace {

@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "param_choices.h"
+#include "library/param_choices.h"
 
 namespace wrennet::lsp {
 

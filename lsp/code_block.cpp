@@ -1,4 +1,4 @@
-#include "code_block.h"
+#include "lsp/code_block.h"
 
 namespace wrennet::lsp {
 

@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "library_set.h"
+#include "lsp/library_set.h"
 
 namespace wrennet::lsp {
 

@@ -1,14 +1,14 @@
-#include "completion.h"
+#include "lsp/completion.h"
 
 #include <chrono>
 #include <cstdio>
 
-#include "c_calls.h"
-#include "call_snippet.h"
-#include "code_block.h"
-#include "function_name.h"
-#include "param_summary.h"
-#include "range_json.h"
+#include "lsp/c_calls.h"
+#include "lsp/call_snippet.h"
+#include "lsp/code_block.h"
+#include "lsp/function_name.h"
+#include "lsp/param_summary.h"
+#include "lsp/range_json.h"
 
 namespace wrennet::lsp {
 namespace {

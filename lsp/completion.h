@@ -4,9 +4,9 @@
 #include <cstddef>
 #include <string_view>
 
-#include "json_rpc.h"
-#include "library_set.h"
-#include "text_position.h"
+#include "lsp/json_rpc.h"
+#include "lsp/library_set.h"
+#include "lsp/text_position.h"
 
 namespace wrennet::lsp {
 

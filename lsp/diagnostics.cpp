@@ -1,10 +1,10 @@
-#include "diagnostics.h"
+#include "lsp/diagnostics.h"
 
 #include <chrono>
 
-#include "argument_check.h"
-#include "c_calls.h"
-#include "range_json.h"
+#include "lsp/argument_check.h"
+#include "lsp/c_calls.h"
+#include "lsp/range_json.h"
 
 namespace wrennet::lsp {
 namespace {

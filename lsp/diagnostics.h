@@ -3,8 +3,8 @@
 
 #include <string_view>
 
-#include "json_rpc.h"
-#include "library_set.h"
+#include "lsp/json_rpc.h"
+#include "lsp/library_set.h"
 
 namespace wrennet::lsp {
 

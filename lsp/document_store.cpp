@@ -1,9 +1,9 @@
-#include "document_store.h"
+#include "lsp/document_store.h"
 
 #include <algorithm>
 
-#include "range_json.h"
-#include "text_position.h"
+#include "lsp/range_json.h"
+#include "lsp/text_position.h"
 
 namespace wrennet::lsp {
 bool DocumentStore::change(const std::string& uri, const Json& contentChanges) {

@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "json_rpc.h"
+#include "lsp/json_rpc.h"
 
 namespace wrennet::lsp {
 

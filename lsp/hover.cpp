@@ -1,8 +1,8 @@
-#include "hover.h"
+#include "lsp/hover.h"
 
-#include "c_calls.h"
-#include "code_block.h"
-#include "range_json.h"
+#include "lsp/c_calls.h"
+#include "lsp/code_block.h"
+#include "lsp/range_json.h"
 
 namespace wrennet::lsp {
 

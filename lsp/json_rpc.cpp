@@ -1,4 +1,4 @@
-#include "json_rpc.h"
+#include "lsp/json_rpc.h"
 
 namespace wrennet::lsp {
 

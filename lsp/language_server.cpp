@@ -1,10 +1,10 @@
-#include "language_server.h"
+#include "lsp/language_server.h"
 
-#include "completion.h"
-#include "diagnostics.h"
-#include "hover.h"
-#include "range_json.h"
-#include "signature_help.h"
+#include "lsp/completion.h"
+#include "lsp/diagnostics.h"
+#include "lsp/hover.h"
+#include "lsp/range_json.h"
+#include "lsp/signature_help.h"
 
 namespace wrennet::lsp {
 namespace {

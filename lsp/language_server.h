@@ -5,10 +5,10 @@
 #include <string>
 #include <vector>
 
-#include "document_store.h"
-#include "file_reader.h"
-#include "library_set.h"
-#include "session.h"
+#include "library/file_reader.h"
+#include "lsp/document_store.h"
+#include "lsp/library_set.h"
+#include "lsp/session.h"
 
 namespace wrennet::lsp {
 

@@ -1,12 +1,12 @@
-#include "library_set.h"
+#include "lsp/library_set.h"
 
 #include <sys/stat.h>
 
 #include <algorithm>
 
 #include "common/ascii_case.h"
-#include "function_name.h"
-#include "scanner.h"
+#include "library/scanner.h"
+#include "lsp/function_name.h"
 
 namespace wrennet::lsp {
 namespace {

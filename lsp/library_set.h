@@ -8,10 +8,10 @@
 #include <unordered_map>
 #include <vector>
 
-#include "entry_list.h"
-#include "file_reader.h"
-#include "param_choices.h"
-#include "source_lookup.h"
+#include "library/entry_list.h"
+#include "library/file_reader.h"
+#include "library/param_choices.h"
+#include "library/source_lookup.h"
 
 namespace wrennet::lsp {
 

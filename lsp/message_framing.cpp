@@ -1,4 +1,4 @@
-#include "message_framing.h"
+#include "lsp/message_framing.h"
 
 #include <unistd.h>
 

@@ -1,6 +1,6 @@
-#include "param_summary.h"
+#include "lsp/param_summary.h"
 
-#include "slot_layout.h"
+#include "library/slot_layout.h"
 
 namespace wrennet::lsp {
 

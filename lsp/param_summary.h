@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "param_choices.h"
+#include "library/param_choices.h"
 
 namespace wrennet::lsp {
 

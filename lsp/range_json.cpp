@@ -1,4 +1,4 @@
-#include "range_json.h"
+#include "lsp/range_json.h"
 
 namespace wrennet::lsp {
 namespace {

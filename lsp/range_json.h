@@ -3,8 +3,8 @@
 
 #include <cstddef>
 
-#include "json_rpc.h"
-#include "text_position.h"
+#include "lsp/json_rpc.h"
+#include "lsp/text_position.h"
 
 namespace wrennet::lsp {
 

@@ -1,7 +1,7 @@
-#include "server_loop.h"
+#include "lsp/server_loop.h"
 
-#include "message_framing.h"
-#include "session.h"
+#include "lsp/message_framing.h"
+#include "lsp/session.h"
 
 namespace wrennet::lsp {
 

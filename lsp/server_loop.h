@@ -1,8 +1,8 @@
 // RunLanguageServer: one client served on two file descriptors.
 #pragma once
 
-#include "file_reader.h"
-#include "language_server.h"
+#include "library/file_reader.h"
+#include "lsp/language_server.h"
 
 namespace wrennet::lsp {
 

@@ -1,4 +1,4 @@
-#include "session.h"
+#include "lsp/session.h"
 
 namespace wrennet::lsp {
 namespace {

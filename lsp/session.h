@@ -6,8 +6,8 @@
 #include <string>
 #include <string_view>
 
-#include "json_rpc.h"
-#include "message_framing.h"
+#include "lsp/json_rpc.h"
+#include "lsp/message_framing.h"
 
 namespace wrennet::lsp {
 

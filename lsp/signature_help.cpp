@@ -1,11 +1,11 @@
-#include "signature_help.h"
+#include "lsp/signature_help.h"
 
 #include <utility>
 #include <vector>
 
-#include "c_calls.h"
-#include "function_name.h"
-#include "param_summary.h"
+#include "lsp/c_calls.h"
+#include "lsp/function_name.h"
+#include "lsp/param_summary.h"
 
 namespace wrennet::lsp {
 namespace {

@@ -1,4 +1,4 @@
-#include "text_position.h"
+#include "lsp/text_position.h"
 
 #include <algorithm>
 

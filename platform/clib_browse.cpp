@@ -1,9 +1,9 @@
-#include "clib_browse.h"
+#include "platform/clib_browse.h"
 
 #include <QComboBox>
 #include <QStringList>
 
-#include "path_text.h"
+#include "platform/path_text.h"
 
 namespace wrennet {
 

@@ -5,7 +5,7 @@
 #include <optional>
 #include <string>
 
-#include "platform.h"
+#include "platform/platform.h"
 
 namespace wrennet {
 

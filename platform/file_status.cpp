@@ -1,4 +1,4 @@
-#include "file_status.h"
+#include "platform/file_status.h"
 
 #include <sys/stat.h>
 #include <unistd.h>

@@ -1,4 +1,4 @@
-#include "path_text.h"
+#include "platform/path_text.h"
 
 #include <QFile>
 #include <filesystem>

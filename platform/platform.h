@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "message.h"
+#include "library/message.h"
 
 class QWidget;
 

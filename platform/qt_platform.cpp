@@ -1,4 +1,4 @@
-#include "qt_platform.h"
+#include "platform/qt_platform.h"
 
 #include <spawn.h>
 #include <sys/wait.h>
@@ -19,11 +19,11 @@
 #include <cerrno>
 #include <thread>
 
-#include "clib_browse.h"
 #include "common/retry_on_interrupt.h"
-#include "display_text.h"
-#include "file_status.h"
-#include "path_text.h"
+#include "library/display_text.h"
+#include "platform/clib_browse.h"
+#include "platform/file_status.h"
+#include "platform/path_text.h"
 
 namespace wrennet {
 namespace {

@@ -1,7 +1,7 @@
 // QtPlatform: the desktop as Qt offers it.
 #pragma once
 
-#include "platform.h"
+#include "platform/platform.h"
 
 namespace wrennet {
 

@@ -1,4 +1,4 @@
-#include "file_lock.h"
+#include "settings/file_lock.h"
 
 #include <fcntl.h>
 #include <sys/file.h>

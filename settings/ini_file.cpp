@@ -1,11 +1,11 @@
-#include "ini_file.h"
+#include "settings/ini_file.h"
 
 #include <utility>
 
-#include "file_lock.h"
-#include "ini_text.h"
-#include "temporary_file.h"
-#include "whole_file.h"
+#include "settings/file_lock.h"
+#include "settings/ini_text.h"
+#include "settings/temporary_file.h"
+#include "settings/whole_file.h"
 
 namespace wrennet {
 

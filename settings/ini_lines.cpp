@@ -1,4 +1,4 @@
-#include "ini_lines.h"
+#include "settings/ini_lines.h"
 
 #include "common/ascii_case.h"
 #include "common/blank_trim.h"

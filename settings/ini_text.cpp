@@ -1,10 +1,10 @@
-#include "ini_text.h"
+#include "settings/ini_text.h"
 
 #include <unordered_set>
 
 #include "common/blank_trim.h"
 #include "common/no_position.h"
-#include "ini_lines.h"
+#include "settings/ini_lines.h"
 
 namespace wrennet::ini {
 namespace {

@@ -1,4 +1,4 @@
-#include "settings_location.h"
+#include "settings/settings_location.h"
 
 #include <unistd.h>
 

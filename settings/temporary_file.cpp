@@ -1,4 +1,4 @@
-#include "temporary_file.h"
+#include "settings/temporary_file.h"
 
 #include <fcntl.h>
 #include <stdlib.h>

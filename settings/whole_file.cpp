@@ -1,4 +1,4 @@
-#include "whole_file.h"
+#include "settings/whole_file.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -11,7 +11,7 @@
 #include "common/no_position.h"
 #include "common/regular_file.h"
 #include "common/retry_on_interrupt.h"
-#include "temporary_file.h"
+#include "settings/temporary_file.h"
 
 namespace wrennet {
 namespace {

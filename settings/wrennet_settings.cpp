@@ -1,11 +1,11 @@
-#include "wrennet_settings.h"
+#include "settings/wrennet_settings.h"
 
 #include <cstddef>
 #include <unordered_set>
 #include <utility>
 
-#include "ini_lines.h"
-#include "ini_text.h"
+#include "settings/ini_lines.h"
+#include "settings/ini_text.h"
 
 namespace wrennet {
 namespace {

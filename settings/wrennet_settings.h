@@ -6,7 +6,7 @@
 #include <string_view>
 #include <vector>
 
-#include "ini_file.h"
+#include "settings/ini_file.h"
 
 namespace wrennet {
 

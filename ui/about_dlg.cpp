@@ -1,11 +1,11 @@
-#include "about_dlg.h"
+#include "ui/about_dlg.h"
 
 #include <QIcon>
 #include <QLabel>
 #include <QPushButton>
 
-#include "dialog_units.h"
-#include "resources.h"
+#include "ui/dialog_units.h"
+#include "ui/resources.h"
 
 namespace wrennet {
 

@@ -1,4 +1,4 @@
-#include "click_label.h"
+#include "ui/click_label.h"
 
 #include <QMouseEvent>
 #include <algorithm>

@@ -1,4 +1,4 @@
-#include "control_table.h"
+#include "ui/control_table.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -10,11 +10,11 @@
 #include <QStyle>
 #include <algorithm>
 
-#include "click_label.h"
-#include "mnemonic_group_box.h"
-#include "mnemonic_keys_line_edit.h"
-#include "popup_combo_box.h"
-#include "source_pane.h"
+#include "ui/click_label.h"
+#include "ui/mnemonic_group_box.h"
+#include "ui/mnemonic_keys_line_edit.h"
+#include "ui/popup_combo_box.h"
+#include "ui/source_pane.h"
 
 namespace wrennet {
 namespace {

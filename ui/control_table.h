@@ -8,7 +8,7 @@
 #include <cstddef>
 #include <span>
 
-#include "dialog_units.h"
+#include "ui/dialog_units.h"
 
 namespace wrennet {
 

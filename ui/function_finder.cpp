@@ -1,12 +1,12 @@
-#include "function_finder.h"
+#include "ui/function_finder.h"
 
 #include <QAbstractItemView>
 #include <QKeyEvent>
 #include <QLabel>
 
-#include "function_list_model.h"
-#include "popup_combo_box.h"
-#include "shown_text.h"
+#include "ui/function_list_model.h"
+#include "ui/popup_combo_box.h"
+#include "ui/shown_text.h"
 
 namespace wrennet {
 namespace {

@@ -4,7 +4,7 @@
 #include <QString>
 #include <optional>
 
-#include "function_name_finder.h"
+#include "library/function_name_finder.h"
 
 class QKeyEvent;
 class QLabel;

@@ -1,8 +1,8 @@
-#include "function_list_model.h"
+#include "ui/function_list_model.h"
 
 #include <utility>
 
-#include "shown_text.h"
+#include "ui/shown_text.h"
 
 namespace wrennet {
 

@@ -1,11 +1,11 @@
-#include "help_actions.h"
+#include "ui/help_actions.h"
 
 #include <QKeySequence>
 #include <QShortcut>
 
-#include "platform.h"
-#include "setup_dlg.h"
-#include "wrennet_settings.h"
+#include "platform/platform.h"
+#include "settings/wrennet_settings.h"
+#include "ui/setup_dlg.h"
 
 namespace wrennet {
 namespace {

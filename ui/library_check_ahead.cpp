@@ -1,4 +1,4 @@
-#include "library_check_ahead.h"
+#include "ui/library_check_ahead.h"
 
 #include "common/start_async.h"
 

@@ -4,8 +4,8 @@
 #include <future>
 #include <string>
 
-#include "file_reader.h"
-#include "scanner.h"
+#include "library/file_reader.h"
+#include "library/scanner.h"
 
 namespace wrennet {
 

@@ -1,15 +1,15 @@
-#include "library_list.h"
+#include "ui/library_list.h"
 
 #include <QCollator>
 #include <QComboBox>
 #include <QVariant>
 
 #include "common/ascii_case.h"
-#include "ini_text.h"
-#include "path_text.h"
-#include "platform.h"
-#include "shown_text.h"
-#include "wrennet_settings.h"
+#include "platform/path_text.h"
+#include "platform/platform.h"
+#include "settings/ini_text.h"
+#include "settings/wrennet_settings.h"
+#include "ui/shown_text.h"
 
 namespace wrennet {
 namespace {

@@ -7,9 +7,9 @@
 #include <string>
 #include <vector>
 
-#include "file_reader.h"
-#include "qt_platform.h"
-#include "wrennet_app.h"
+#include "library/file_reader.h"
+#include "platform/qt_platform.h"
+#include "ui/wrennet_app.h"
 
 namespace {
 

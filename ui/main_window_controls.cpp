@@ -1,4 +1,4 @@
-#include "main_window_controls.h"
+#include "ui/main_window_controls.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -6,12 +6,12 @@
 #include <QListWidget>
 #include <QPushButton>
 
-#include "click_label.h"
-#include "control_table.h"
-#include "function_list_model.h"
-#include "mnemonic_group_box.h"
-#include "popup_combo_box.h"
-#include "source_pane.h"
+#include "ui/click_label.h"
+#include "ui/control_table.h"
+#include "ui/function_list_model.h"
+#include "ui/mnemonic_group_box.h"
+#include "ui/popup_combo_box.h"
+#include "ui/source_pane.h"
 
 namespace wrennet {
 namespace {

@@ -4,7 +4,7 @@
 #include <QFont>
 #include <array>
 
-#include "dialog_units.h"
+#include "ui/dialog_units.h"
 
 class QComboBox;
 class QDialog;

@@ -1,4 +1,4 @@
-#include "mnemonic_group_box.h"
+#include "ui/mnemonic_group_box.h"
 
 #include <qdrawutil.h>
 

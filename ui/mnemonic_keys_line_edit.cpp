@@ -1,4 +1,4 @@
-#include "mnemonic_keys_line_edit.h"
+#include "ui/mnemonic_keys_line_edit.h"
 
 #include <QKeyEvent>
 

@@ -1,4 +1,4 @@
-#include "pane_colours.h"
+#include "ui/pane_colours.h"
 
 #include <QPalette>
 

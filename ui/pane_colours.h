@@ -3,7 +3,7 @@
 #include <QColor>
 #include <array>
 
-#include "source_colouring.h"
+#include "library/source_colouring.h"
 
 class QPalette;
 

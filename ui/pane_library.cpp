@@ -1,8 +1,8 @@
-#include "pane_library.h"
+#include "ui/pane_library.h"
 
 #include <utility>
 
-#include "source_lookup.h"
+#include "library/source_lookup.h"
 
 namespace wrennet {
 

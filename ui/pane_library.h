@@ -3,9 +3,9 @@
 
 #include <string>
 
-#include "file_reader.h"
-#include "message.h"
-#include "pane_text.h"
+#include "library/file_reader.h"
+#include "library/message.h"
+#include "ui/pane_text.h"
 
 namespace wrennet {
 

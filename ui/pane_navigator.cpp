@@ -1,9 +1,9 @@
-#include "pane_navigator.h"
+#include "ui/pane_navigator.h"
 
 #include <algorithm>
 
-#include "pane_navigation.h"
-#include "source_pane.h"
+#include "library/pane_navigation.h"
+#include "ui/source_pane.h"
 
 namespace wrennet {
 

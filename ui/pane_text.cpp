@@ -1,4 +1,4 @@
-#include "pane_text.h"
+#include "ui/pane_text.h"
 
 #include <algorithm>
 #include <cstring>

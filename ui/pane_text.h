@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-#include "shown_text.h"
+#include "ui/shown_text.h"
 
 namespace wrennet {
 

@@ -1,4 +1,4 @@
-#include "parameter_panel.h"
+#include "ui/parameter_panel.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -11,16 +11,16 @@
 #include <QStringList>
 #include <algorithm>
 
-#include "choice_list.h"
-#include "click_label.h"
-#include "mnemonic_group_box.h"
-#include "parameter_helper.h"
-#include "platform.h"
-#include "popup_combo_box.h"
-#include "range_check.h"
-#include "shown_text.h"
-#include "slot_layout.h"
-#include "source_pane.h"
+#include "library/choice_list.h"
+#include "library/parameter_helper.h"
+#include "library/range_check.h"
+#include "library/slot_layout.h"
+#include "platform/platform.h"
+#include "ui/click_label.h"
+#include "ui/mnemonic_group_box.h"
+#include "ui/popup_combo_box.h"
+#include "ui/shown_text.h"
+#include "ui/source_pane.h"
 
 namespace wrennet {
 namespace {

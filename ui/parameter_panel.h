@@ -9,12 +9,12 @@
 #include <string>
 #include <vector>
 
-#include "call_text.h"
-#include "dialog_units.h"
-#include "main_window_controls.h"
-#include "message.h"
-#include "param_choices.h"
-#include "slot_layout.h"
+#include "library/call_text.h"
+#include "library/message.h"
+#include "library/param_choices.h"
+#include "library/slot_layout.h"
+#include "ui/dialog_units.h"
+#include "ui/main_window_controls.h"
 
 class QWidget;
 

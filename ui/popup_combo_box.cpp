@@ -1,4 +1,4 @@
-#include "popup_combo_box.h"
+#include "ui/popup_combo_box.h"
 
 #include <QAbstractItemView>
 #include <QHeaderView>
@@ -7,7 +7,7 @@
 #include <QStyledItemDelegate>
 #include <QTableView>
 
-#include "mnemonic_keys_line_edit.h"
+#include "ui/mnemonic_keys_line_edit.h"
 
 namespace wrennet {
 namespace {

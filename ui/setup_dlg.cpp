@@ -1,4 +1,4 @@
-#include "setup_dlg.h"
+#include "ui/setup_dlg.h"
 
 #include <QFocusEvent>
 #include <QKeySequence>
@@ -8,13 +8,13 @@
 #include <QRadioButton>
 #include <QShortcut>
 
-#include "control_table.h"
-#include "dialog_units.h"
-#include "help_actions.h"
-#include "mnemonic_group_box.h"
-#include "platform.h"
-#include "shown_text.h"
-#include "wrennet_settings.h"
+#include "platform/platform.h"
+#include "settings/wrennet_settings.h"
+#include "ui/control_table.h"
+#include "ui/dialog_units.h"
+#include "ui/help_actions.h"
+#include "ui/mnemonic_group_box.h"
+#include "ui/shown_text.h"
 
 namespace wrennet {
 namespace {

@@ -1,8 +1,8 @@
-#include "shown_text.h"
+#include "ui/shown_text.h"
 
 #include <algorithm>
 
-#include "display_text.h"
+#include "library/display_text.h"
 
 namespace wrennet {
 

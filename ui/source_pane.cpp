@@ -1,4 +1,4 @@
-#include "source_pane.h"
+#include "ui/source_pane.h"
 
 #include <QFontMetrics>
 #include <QKeyEvent>
@@ -7,7 +7,7 @@
 #include <QScrollBar>
 #include <algorithm>
 
-#include "pane_colours.h"
+#include "ui/pane_colours.h"
 
 namespace wrennet {
 namespace {

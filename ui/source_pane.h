@@ -5,8 +5,8 @@
 #include <QString>
 #include <string>
 
-#include "pane_text.h"
-#include "source_colouring.h"
+#include "library/source_colouring.h"
+#include "ui/pane_text.h"
 
 class QPainter;
 

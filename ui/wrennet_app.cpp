@@ -1,11 +1,11 @@
-#include "wrennet_app.h"
+#include "ui/wrennet_app.h"
 
-#include "help_actions.h"
-#include "library_check_ahead.h"
-#include "platform.h"
-#include "settings_location.h"
-#include "wrennet_dlg.h"
-#include "wrennet_settings.h"
+#include "platform/platform.h"
+#include "settings/settings_location.h"
+#include "settings/wrennet_settings.h"
+#include "ui/help_actions.h"
+#include "ui/library_check_ahead.h"
+#include "ui/wrennet_dlg.h"
 
 namespace wrennet {
 

@@ -6,7 +6,7 @@
 #include <string_view>
 #include <vector>
 
-#include "file_reader.h"
+#include "library/file_reader.h"
 
 namespace wrennet {
 

@@ -1,4 +1,4 @@
-#include "wrennet_dlg.h"
+#include "ui/wrennet_dlg.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
@@ -19,20 +19,20 @@
 #include <QUrl>
 #include <future>
 
-#include "about_dlg.h"
-#include "call_text.h"
-#include "click_label.h"
 #include "common/start_async.h"
-#include "function_list_model.h"
-#include "last_choice.h"
-#include "platform.h"
-#include "popup_combo_box.h"
-#include "resources.h"
-#include "scanner.h"
-#include "shown_text.h"
-#include "source_lookup.h"
-#include "source_pane.h"
-#include "wrennet_settings.h"
+#include "library/call_text.h"
+#include "library/last_choice.h"
+#include "library/scanner.h"
+#include "library/source_lookup.h"
+#include "platform/platform.h"
+#include "settings/wrennet_settings.h"
+#include "ui/about_dlg.h"
+#include "ui/click_label.h"
+#include "ui/function_list_model.h"
+#include "ui/popup_combo_box.h"
+#include "ui/resources.h"
+#include "ui/shown_text.h"
+#include "ui/source_pane.h"
 
 namespace wrennet {
 namespace {

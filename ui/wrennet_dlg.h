@@ -7,19 +7,19 @@
 #include <optional>
 #include <string>
 
-#include "dialog_units.h"
-#include "file_reader.h"
-#include "function_finder.h"
-#include "help_actions.h"
-#include "library_check_ahead.h"
-#include "library_list.h"
-#include "main_window_controls.h"
-#include "message.h"
-#include "pane_library.h"
-#include "pane_navigator.h"
-#include "pane_text.h"
-#include "param_choices.h"
-#include "parameter_panel.h"
+#include "library/file_reader.h"
+#include "library/message.h"
+#include "library/param_choices.h"
+#include "ui/dialog_units.h"
+#include "ui/function_finder.h"
+#include "ui/help_actions.h"
+#include "ui/library_check_ahead.h"
+#include "ui/library_list.h"
+#include "ui/main_window_controls.h"
+#include "ui/pane_library.h"
+#include "ui/pane_navigator.h"
+#include "ui/pane_text.h"
+#include "ui/parameter_panel.h"
 
 namespace wrennet {
 

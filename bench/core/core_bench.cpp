@@ -22,11 +22,11 @@
 #include <string>
 #include <vector>
 
-#include "file_reader.h"
-#include "library_generator.h"
-#include "param_choices.h"
-#include "scanner.h"
-#include "source_lookup.h"
+#include "bench/core/library_generator.h"
+#include "library/file_reader.h"
+#include "library/param_choices.h"
+#include "library/scanner.h"
+#include "library/source_lookup.h"
 
 namespace {
 

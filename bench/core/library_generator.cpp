@@ -1,4 +1,4 @@
-#include "library_generator.h"
+#include "bench/core/library_generator.h"
 
 #include <array>
 #include <cstdint>

@@ -21,17 +21,17 @@
 #include <functional>
 #include <string>
 
-#include "click_label.h"
-#include "file_reader.h"
-#include "param_choices.h"
-#include "popup_combo_box.h"
-#include "scanner.h"
-#include "source_lookup.h"
-#include "source_pane.h"
+#include "library/file_reader.h"
+#include "library/param_choices.h"
+#include "library/scanner.h"
+#include "library/source_lookup.h"
 #include "tests/support/fake_platform.h"
 #include "tests/support/temp_folder.h"
-#include "wrennet_app.h"
-#include "wrennet_dlg.h"
+#include "ui/click_label.h"
+#include "ui/popup_combo_box.h"
+#include "ui/source_pane.h"
+#include "ui/wrennet_app.h"
+#include "ui/wrennet_dlg.h"
 
 namespace {
 

@@ -5,8 +5,8 @@
 
 #include <string>
 
-#include "library_check_ahead.h"
 #include "tests/support/memory_files.h"
+#include "ui/library_check_ahead.h"
 
 namespace wrennet {
 namespace {

@@ -1,5 +1,5 @@
 // The real file system reader.
-#include "file_reader.h"
+#include "library/file_reader.h"
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>

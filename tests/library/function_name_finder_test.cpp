@@ -1,4 +1,4 @@
-#include "function_name_finder.h"
+#include "library/function_name_finder.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "line_marks.h"
+#include "library/line_marks.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "line_reader.h"
+#include "library/line_reader.h"
 
 #include <gtest/gtest.h>
 

@@ -5,10 +5,10 @@
 
 #include <numeric>
 
-#include "call_text.h"
-#include "choice_list.h"
-#include "pane_navigation.h"
-#include "parameter_helper.h"
+#include "library/call_text.h"
+#include "library/choice_list.h"
+#include "library/pane_navigation.h"
+#include "library/parameter_helper.h"
 
 namespace wrennet {
 namespace {

@@ -1,4 +1,4 @@
-#include "prototype.h"
+#include "library/prototype.h"
 
 #include <gtest/gtest.h>
 

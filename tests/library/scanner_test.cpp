@@ -1,4 +1,4 @@
-#include "scanner.h"
+#include "library/scanner.h"
 
 #include <gtest/gtest.h>
 
@@ -6,8 +6,8 @@
 #include <cctype>
 #include <random>
 
-#include "last_choice.h"
-#include "split_sort.h"
+#include "library/last_choice.h"
+#include "library/split_sort.h"
 
 namespace wrennet {
 namespace {

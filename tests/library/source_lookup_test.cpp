@@ -1,11 +1,11 @@
 // What the command line does not show of the source reader: the icon of its
 // messages, and the whole-library view's failures. The order of the source
 // paths tried and the lookup's messages are corpus cases.
-#include "source_lookup.h"
+#include "library/source_lookup.h"
 
 #include <gtest/gtest.h>
 
-#include "param_choices.h"
+#include "library/param_choices.h"
 #include "tests/support/memory_files.h"
 
 namespace wrennet {

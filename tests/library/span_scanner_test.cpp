@@ -1,4 +1,4 @@
-#include "span_scanner.h"
+#include "library/span_scanner.h"
 
 #include <gtest/gtest.h>
 
@@ -7,10 +7,10 @@
 #include <vector>
 
 #include "common/byte_class.h"
-#include "header_marks.h"
-#include "last_choice.h"
-#include "line_reader.h"
-#include "split_scan.h"
+#include "library/header_marks.h"
+#include "library/last_choice.h"
+#include "library/line_reader.h"
+#include "library/split_scan.h"
 #include "tests/support/memory_files.h"
 
 namespace wrennet {

@@ -1,4 +1,4 @@
-#include "argument_check.h"
+#include "lsp/argument_check.h"
 
 #include <gtest/gtest.h>
 

@@ -1,11 +1,11 @@
-#include "c_calls.h"
+#include "lsp/c_calls.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
-#include "text_position.h"
+#include "lsp/text_position.h"
 
 namespace wrennet::lsp {
 namespace {

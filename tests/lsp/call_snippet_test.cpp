@@ -1,4 +1,4 @@
-#include "call_snippet.h"
+#include "lsp/call_snippet.h"
 
 #include <gtest/gtest.h>
 

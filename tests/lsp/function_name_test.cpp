@@ -1,4 +1,4 @@
-#include "function_name.h"
+#include "lsp/function_name.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "lsp_process.h"
+#include "tests/lsp/lsp_process.h"
 
 #include <poll.h>
 #include <signal.h>

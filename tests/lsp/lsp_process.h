@@ -9,8 +9,8 @@
 #include <string_view>
 #include <vector>
 
-#include "json_rpc.h"
-#include "message_framing.h"
+#include "lsp/json_rpc.h"
+#include "lsp/message_framing.h"
 
 namespace wrennet::lsp {
 

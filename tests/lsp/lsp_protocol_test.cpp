@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "lsp_process.h"
+#include "tests/lsp/lsp_process.h"
 
 namespace wrennet::lsp {
 namespace {

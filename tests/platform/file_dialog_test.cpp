@@ -5,8 +5,8 @@
 #include <QTest>
 #include <filesystem>
 
-#include "clib_browse.h"
-#include "path_text.h"
+#include "platform/clib_browse.h"
+#include "platform/path_text.h"
 #include "tests/support/temp_folder.h"
 
 using wrennet::testing::TempFolder;

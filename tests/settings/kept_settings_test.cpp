@@ -13,11 +13,11 @@
 #include <vector>
 
 #include "common/file_descriptor.h"
-#include "ini_file.h"
-#include "ini_text.h"
-#include "temporary_file.h"
+#include "settings/ini_file.h"
+#include "settings/ini_text.h"
+#include "settings/temporary_file.h"
+#include "settings/wrennet_settings.h"
 #include "tests/support/temp_folder.h"
-#include "wrennet_settings.h"
 
 namespace wrennet {
 namespace {

@@ -1,4 +1,4 @@
-#include "wrennet_settings.h"
+#include "settings/wrennet_settings.h"
 
 #include <gtest/gtest.h>
 
@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "common/replace_all.h"
-#include "settings_location.h"
+#include "settings/settings_location.h"
 #include "tests/support/temp_folder.h"
 
 namespace wrennet {

@@ -11,8 +11,8 @@
 #include <utility>
 #include <vector>
 
-#include "file_status.h"
-#include "platform.h"
+#include "platform/file_status.h"
+#include "platform/platform.h"
 
 namespace wrennet::testing {
 

@@ -9,7 +9,7 @@
 #include <optional>
 #include <string>
 
-#include "file_reader.h"
+#include "library/file_reader.h"
 
 namespace wrennet::testing {
 

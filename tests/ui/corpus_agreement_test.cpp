@@ -8,8 +8,8 @@
 #include <QListWidget>
 #include <QRegularExpression>
 
-#include "choice_list.h"
-#include "session.h"
+#include "library/choice_list.h"
+#include "tests/ui/session.h"
 
 using namespace wrennet::testing;
 using wrennet::ToShownText;

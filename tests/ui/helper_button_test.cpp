@@ -1,7 +1,7 @@
 // The &Helpers button starts the file it names: a name from a library's
 // "@note" line that leads out of its folder, or steps back into it, is never
 // offered, even when the file it names exists.
-#include "session.h"
+#include "tests/ui/session.h"
 
 using namespace wrennet::testing;
 

@@ -8,7 +8,7 @@
 #include <QTest>
 #include <QTimer>
 
-#include "qt_platform.h"
+#include "platform/qt_platform.h"
 #include "tests/support/temp_folder.h"
 
 using wrennet::testing::TempFolder;

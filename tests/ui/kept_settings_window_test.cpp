@@ -9,8 +9,8 @@
 #include <QElapsedTimer>
 
 #include "common/file_descriptor.h"
-#include "ini_file.h"
-#include "session.h"
+#include "settings/ini_file.h"
+#include "tests/ui/session.h"
 
 using namespace wrennet::testing;
 

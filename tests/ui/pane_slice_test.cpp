@@ -2,7 +2,7 @@
 // must be exactly that part of the whole line as shown, whatever the bytes.
 #include <QTest>
 
-#include "pane_text.h"
+#include "ui/pane_text.h"
 
 using wrennet::PaneText;
 

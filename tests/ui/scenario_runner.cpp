@@ -35,8 +35,8 @@
 #include <sstream>
 
 #include "common/replace_all.h"
-#include "session.h"
-#include "shown_controls.h"
+#include "tests/ui/session.h"
+#include "tests/ui/shown_controls.h"
 
 using namespace wrennet::testing;
 using wrennet::PopupComboBox;

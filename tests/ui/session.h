@@ -14,18 +14,18 @@
 #include <utility>
 #include <vector>
 
-#include "click_label.h"
 #include "common/replace_all.h"
-#include "file_reader.h"
-#include "function_list_model.h"
-#include "mnemonic_group_box.h"
-#include "popup_combo_box.h"
-#include "source_pane.h"
+#include "library/file_reader.h"
+#include "settings/wrennet_settings.h"
 #include "tests/support/fake_platform.h"
 #include "tests/support/temp_folder.h"
-#include "wrennet_app.h"
-#include "wrennet_dlg.h"
-#include "wrennet_settings.h"
+#include "ui/click_label.h"
+#include "ui/function_list_model.h"
+#include "ui/mnemonic_group_box.h"
+#include "ui/popup_combo_box.h"
+#include "ui/source_pane.h"
+#include "ui/wrennet_app.h"
+#include "ui/wrennet_dlg.h"
 
 namespace wrennet::testing {
 

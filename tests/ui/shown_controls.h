@@ -8,8 +8,8 @@
 #include <QListWidget>
 #include <string>
 
-#include "message.h"
-#include "source_pane.h"
+#include "library/message.h"
+#include "ui/source_pane.h"
 
 namespace wrennet::testing {
 

@@ -7,9 +7,9 @@
 #include <QUrl>
 #include <cmath>
 
-#include "help_actions.h"
-#include "pane_colours.h"
-#include "session.h"
+#include "tests/ui/session.h"
+#include "ui/help_actions.h"
+#include "ui/pane_colours.h"
 
 using namespace wrennet::testing;
 using wrennet::PopupComboBox;

@@ -5,7 +5,7 @@
 #include <QGroupBox>
 #include <QScrollBar>
 
-#include "session.h"
+#include "tests/ui/session.h"
 
 using namespace wrennet::testing;
 using wrennet::WrennetDlg;
