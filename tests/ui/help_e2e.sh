@@ -23,8 +23,9 @@ done
 echo '<p>guide</p>' >"$work/help/wrennet/QX_P.html"
 
 # Xvfb picks a free display itself and names it, so that tests running side
-# by side never share one.
-Xvfb -displayfd 3 -screen 0 1280x1024x24 3>"$work/display" >/dev/null 2>&1 & xvfb=$!
+# by side never share one. It must not reset when the first run's last client
+# leaves: a window started during the reset finds no display and aborts.
+Xvfb -displayfd 3 -noreset -screen 0 1280x1024x24 3>"$work/display" >/dev/null 2>&1 & xvfb=$!
 for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
 export DISPLAY=":$(cat "$work/display")"
 for _ in $(seq 50); do xdotool getmouselocation >/dev/null 2>&1 && break; sleep 0.1; done

@@ -28,7 +28,7 @@ remember_port_library() {
 # arguments, and waits for its window to have the focus; `shown` counts the
 # program's windows.
 start_window() {
-  Xvfb -displayfd 3 -screen 0 1280x1024x24 3>"$work/display" >/dev/null 2>&1 & xvfb=$!
+  Xvfb -displayfd 3 -noreset -screen 0 1280x1024x24 3>"$work/display" >/dev/null 2>&1 & xvfb=$!
   wait_for '[ -s "$work/display" ]' || fail "the X server did not start"
   export DISPLAY=":$(cat "$work/display")"
   wait_for 'xdotool getmouselocation >/dev/null 2>&1' || true
