@@ -68,6 +68,24 @@ FileLock::Outcome WaitForLock(int file, int operation, std::chrono::milliseconds
     return wait->locked ? FileLock::Outcome::Held : FileLock::Outcome::NoLockFile;
 }
 
+// Once a wait has been given up on, its thread may still be queued for the
+// lock: when the other program lets go, that thread holds the lock for the
+// moment it takes to release it. A write that tried only once at that moment
+// would be dropped although nothing hangs any more, so it tries for a little
+// while, far too short for a hung program to be felt.
+FileLock::Outcome TryBriefly(int file, int operation) {
+    constexpr auto kStep = std::chrono::milliseconds(5);
+    constexpr int kTries = 40;
+    for (int k = 0; k < kTries; ++k) {
+        std::this_thread::sleep_for(kStep);
+        if (RetryOnInterrupt([&] { return ::flock(file, operation | LOCK_NB); }) == 0) {
+            return FileLock::Outcome::Held;
+        }
+        if (errno != EWOULDBLOCK) return FileLock::Outcome::NoLockFile;
+    }
+    return FileLock::Outcome::InUse;
+}
+
 }  // namespace
 
 FileLock::FileLock(const std::string& lockPath, Mode mode, std::chrono::milliseconds patience)
@@ -79,8 +97,8 @@ FileLock::FileLock(const std::string& lockPath, Mode mode, std::chrono::millisec
     } else if (errno != EWOULDBLOCK) {
         outcome_ = Outcome::NoLockFile;
     } else {
-        outcome_ =
-            patience.count() > 0 ? WaitForLock(file_.get(), operation, patience) : Outcome::InUse;
+        outcome_ = patience.count() > 0 ? WaitForLock(file_.get(), operation, patience)
+                                        : TryBriefly(file_.get(), operation);
     }
     if (outcome_ != Outcome::Held) file_.close();
 }
